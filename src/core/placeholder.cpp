@@ -1,0 +1,1 @@
+// Keeps hifz_core a valid library until its first real sources land.
