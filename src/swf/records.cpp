@@ -31,7 +31,7 @@ void writeMatrix(ByteWriter& out, const Matrix& matrix, double scaleUnit) {
   bits.flag(false);  // no rotation or skew
   const int32_t tx = toTwips(matrix.x);
   const int32_t ty = toTwips(matrix.y);
-  const unsigned n = std::max(signedBitsNeeded(tx), signedBitsNeeded(ty));
+  const unsigned n = tx == 0 && ty == 0 ? 0 : std::max(signedBitsNeeded(tx), signedBitsNeeded(ty));
   bits.unsignedBits(n, 5);
   bits.signedBits(tx, n);
   bits.signedBits(ty, n);
