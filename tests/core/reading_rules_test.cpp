@@ -3,7 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
+#include <string>
+#include <tuple>
+#include <utility>
 
 #include "recitation_fixture.h"
 
