@@ -3,6 +3,7 @@
 #include "audio/volume_buttons.h"
 #include "navigation/menu_return.h"
 #include "recitation/click_sound.h"
+#include "recitation/recitation.h"
 #include "shell/startup.h"
 
 namespace hifz {
@@ -12,6 +13,7 @@ void wireForm1(Form1& form) {
   wireVolumeButtons(form);
   wireClickSound(form);
   wireMenuReturn(form);
+  wireRecitation(form);
 }
 
 }  // namespace hifz
