@@ -1,0 +1,55 @@
+#include "audio/volume_buttons.h"
+
+#include "audio/volume_m.h"
+#include "controls/number_text.h"
+#include "shell/form1.h"
+
+namespace hifz {
+namespace {
+
+constexpr double kTopLevel = 7;
+constexpr double kValuePerLevel = 9362;
+
+double numberIn(const std::string& text) { return textNumber(text).value_or(0); }
+
+void sendVolume(Form1& form) {
+  MainWindowState& state = form.state();
+  state.VolumeValue = static_cast<std::int32_t>(numberIn(form.textBox("vText").text()));
+  SetMixerControlValue(form.platform().mixer, state.MixerHandle, state.SpeakerControl,
+                       state.VolumeValue);
+}
+
+void volumeUp(Form1& form) {
+  Label& level = form.label("volup");
+  const double current = numberIn(level.caption());
+  if (current == kTopLevel) return;
+  form.run("DoingIt");
+  level.setCaption(numberText(current + 1));
+  PicturePanel& marker = form.panel("volstate");
+  marker.setLeft(marker.left() + marker.width());
+  TextBox& value = form.textBox("vText");
+  value.setText(numberText(numberIn(value.text()) + kValuePerLevel));
+  sendVolume(form);
+}
+
+void volumeDown(Form1& form) {
+  Label& level = form.label("volup");
+  const double current = numberIn(level.caption());
+  if (current == 0) return;
+  form.run("DoingIt");
+  level.setCaption(numberText(current - 1));
+  TextBox& value = form.textBox("vText");
+  value.setText(numberText(numberIn(value.text()) - kValuePerLevel));
+  PicturePanel& marker = form.panel("volstate");
+  marker.setLeft(marker.left() - marker.width());
+  sendVolume(form);
+}
+
+}  // namespace
+
+void wireVolumeButtons(Form1& form) {
+  form.button("VUP").onClick = [&form] { volumeUp(form); };
+  form.button("Vdown").onClick = [&form] { volumeDown(form); };
+}
+
+}  // namespace hifz

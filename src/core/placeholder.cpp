@@ -1,1 +1,0 @@
-// Keeps hifz_core a valid library until its first real sources land.

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+#include "platform/mixer.h"
+#include "platform/shell.h"
+#include "platform/sound.h"
+#include "platform/window_system.h"
+
+namespace hifz {
+
+/// Everything the behaviour needs from the machine, each behind its interface.
+/// Every member must outlive the windows that use it.
+struct Platform {
+  WindowSystem& windows;
+  Display& display;
+  Mixer& mixer;
+  Shell& shell;
+  Sound& sound;
+  MessageBox& messages;
+  FileSystem& files;
+  Clock& clock;
+};
+
+}  // namespace hifz

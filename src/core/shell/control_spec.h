@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "controls/control.h"
+
+namespace hifz {
+
+/// One row of a window's inventory: how a control is created.
+struct ControlSpec {
+  std::string_view name;
+  ControlKind kind;
+  /// The control it lies in; empty for the window itself.
+  std::string_view container;
+  /// Caption of a label, frame, button or check box; text of a text box.
+  std::string_view text;
+  float left = 0, top = 0, width = 0, height = 0;
+  bool visible = true;
+  std::string_view toolTip = {};
+  /// Position in a control array, or -1.
+  int index = -1;
+  /// Check box value, timer interval in milliseconds, or panel border style.
+  std::int64_t value = 0;
+};
+
+}  // namespace hifz

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "controls/file_list_box.h"
+#include "controls/list_box.h"
+#include "controls/simple_controls.h"
+#include "controls/timer.h"
+#include "controls/window_control.h"
+#include "flash/movie_slot.h"
+#include "platform/platform.h"
+#include "shell/main_window_state.h"
+
+namespace hifz {
+
+/// The main window: every control of its inventory, its state record, and the
+/// platform it runs on. Controls are found by the program's own names; the
+/// elements of a control array as "Name(index)".
+class Form1 {
+ public:
+  /// `applicationFolder` is the folder that holds the program, as the platform
+  /// writes it; paths of movies and data files start with it.
+  Form1(Platform platform, MovieSlotFactory slots, std::string applicationFolder);
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  MainWindowState& state() { return state_; }
+  const MainWindowState& state() const { return state_; }
+  Platform& platform() { return platform_; }
+  const std::string& applicationFolder() const { return applicationFolder_; }
+
+  WindowControl& window() { return window_; }
+  Control& control(std::string_view name) const;
+  Label& label(std::string_view name) const { return as<Label>(name); }
+  TextBox& textBox(std::string_view name) const { return as<TextBox>(name); }
+  CheckBox& checkBox(std::string_view name) const { return as<CheckBox>(name); }
+  CommandButton& button(std::string_view name) const { return as<CommandButton>(name); }
+  Image& image(std::string_view name) const { return as<Image>(name); }
+  PicturePanel& panel(std::string_view name) const { return as<PicturePanel>(name); }
+  ListBox& listBox(std::string_view name) const { return as<ListBox>(name); }
+  FileListBox& fileList(std::string_view name) const { return as<FileListBox>(name); }
+  Timer& timer(std::string_view name) const { return as<Timer>(name); }
+  MovieSlot& slot(std::string_view name) const { return as<MovieSlot>(name); }
+  /// Every control, in inventory order (back to front within a container).
+  const std::vector<Control*>& controls() const { return order_; }
+
+  /// Runs a procedure button's click procedure to its end.
+  void run(std::string_view procedure) const { button(procedure).setValue(true); }
+
+  /// The blank movie, which lies in the application folder itself.
+  std::string blankMoviePath() const;
+  /// A file of the data folder: application folder, DataFolder, name.
+  std::string dataFilePath(std::string_view fileName) const;
+  /// A file of the chosen chapter: application folder, DataFolder, CurrentChapter, name.
+  std::string chapterFilePath(std::string_view fileName) const;
+  /// Gives the slot the blank movie, then the movie at `path`, so it starts afresh.
+  void reloadMovie(MovieSlot& slot, const std::string& path) const;
+
+ private:
+  template <typename T>
+  T& as(std::string_view name) const;
+
+  Platform platform_;
+  std::string applicationFolder_;
+  MainWindowState state_;
+  WindowControl window_{"Form1"};
+  std::vector<std::unique_ptr<Control>> owned_;
+  std::vector<Control*> order_;
+  std::map<std::string, Control*, std::less<>> byName_;
+};
+
+template <typename T>
+T& Form1::as(std::string_view name) const {
+  if (auto* typed = dynamic_cast<T*>(&control(name))) return *typed;
+  throw std::logic_error(std::string(name) + " is not of the kind asked for");
+}
+
+}  // namespace hifz

@@ -1,0 +1,118 @@
+#include "shell/startup.h"
+
+#include <cmath>
+#include <string>
+
+#include "audio/volume_m.h"
+#include "controls/number_text.h"
+#include "shell/form1.h"
+
+namespace hifz {
+namespace {
+
+constexpr float kRunningWidth = 12000;
+constexpr float kRunningHeight = 9000;
+
+std::string boundsText(const MixerControlRecord& control) {
+  return numberText(control.lMinimum) + " to " + numberText(control.lMaximum);
+}
+
+bool openMixer(Form1& form) {
+  MainWindowState& state = form.state();
+  Platform& platform = form.platform();
+  state.MixerOpenResult = platform.mixer.open(0, state.MixerHandle);
+  if (state.MixerOpenResult != kMixerNoError) {
+    platform.messages.show("Couldn't open the mixer.", "", MessageButtons::Ok);
+    return false;
+  }
+  state.ControlFound = FindMixerControl(platform.mixer, state.MixerHandle, kComponentSpeakers,
+                                        kControlVolume, state.SpeakerControl);
+  if (state.ControlFound) form.label("Label1").setCaption(boundsText(state.SpeakerControl));
+  state.ControlFound = FindMixerControl(platform.mixer, state.MixerHandle, kComponentMicrophone,
+                                        kControlVolume, state.MicrophoneControl);
+  if (state.ControlFound) form.label("Label2").setCaption(boundsText(state.MicrophoneControl));
+  return true;
+}
+
+void startUp(Form1& form) {
+  MainWindowState& state = form.state();
+  Platform& platform = form.platform();
+  WindowSystem& screen = platform.windows;
+  WindowControl& window = form.window();
+
+  state.ScreenWidthPx = static_cast<std::int32_t>(
+      std::nearbyint(screen.screenWidthTwips() / screen.twipsPerPixelX()));
+  state.ScreenHeightPx = static_cast<std::int32_t>(
+      std::nearbyint(screen.screenHeightTwips() / screen.twipsPerPixelY()));
+  state.DisplayDC = platform.display.openContext();
+  window.setTop(screen.screenHeightTwips() / 2 - kRunningHeight / 2);
+  window.setLeft(screen.screenWidthTwips() / 2 - kRunningWidth / 2);
+  state.MenuMovie = "Menu.gif";
+
+  if (!openMixer(form)) return;
+
+  window.setWidth(kRunningWidth);
+  window.setHeight(kRunningHeight);
+  PicturePanel& thanks = form.panel("Picture13");
+  thanks.setLeft(555);
+  thanks.setTop(600);
+  form.panel("volstate").setLeft(315);
+  form.label("volup").setCaption("3");
+  form.textBox("vText").setText("28086");
+  form.run("VUP");
+  form.checkBox("Check4").setValue(0);
+  form.run("Menu");
+
+  for (const char* name : {"Picture3", "Picture4"}) {
+    PicturePanel& panel = form.panel(name);
+    panel.setLeft(2800);
+    panel.setTop(2985);
+  }
+  PicturePanel& menuScreen = form.panel("Picture8");
+  menuScreen.setTop(660);
+  menuScreen.setLeft(615);
+  menuScreen.setWidth(8445);
+  menuScreen.setHeight(7770);
+  PicturePanel& objectives = form.panel("Picture10");
+  objectives.setTop(660);
+  objectives.setLeft(615);
+  objectives.setWidth(8475);
+  objectives.setHeight(7770);
+  PicturePanel& credits = form.panel("Picture11");
+  credits.setTop(0);
+  credits.setLeft(9570);
+  credits.setWidth(2505);
+  credits.setHeight(9210);
+  MovieSlot& topMenu = form.slot("TopMenu");
+  MovieSlot& exitMe = form.slot("ExitMe");
+  topMenu.setHeight(3510);
+  exitMe.setHeight(3510);
+  PicturePanel& strip = form.panel("Picture12");
+  strip.setHeight(3615);
+
+  const std::string& folder = form.applicationFolder();
+  state.DataFolder = folder.ends_with('\\') || folder.ends_with('/') ? "data\\" : "\\data\\";
+
+  form.reloadMovie(form.slot("StartFlash"), form.dataFilePath("startUp.gif"));
+  for (const char* name : {"verses1", "verses2", "verses3", "verses4"})
+    form.slot(name).setWidth(8055);
+  strip.setBorderStyle(0);
+  for (const char* name : {"verses1", "verses2", "verses3"})
+    form.reloadMovie(form.slot(name), form.dataFilePath(std::string(name) + ".gif"));
+  MovieSlot& lastList = form.slot("verses4");
+  lastList.setLeft(100);
+  lastList.setTop(4140);
+  exitMe.setTop(topMenu.top());
+  exitMe.setVisible(false);
+  form.reloadMovie(lastList, form.dataFilePath("verses4.gif"));
+  form.reloadMovie(topMenu, form.dataFilePath("topmenu.gif"));
+  form.reloadMovie(exitMe, form.dataFilePath("exit.gif"));
+}
+
+}  // namespace
+
+void wireStartup(Form1& form) {
+  form.window().onLoad = [&form] { startUp(form); };
+}
+
+}  // namespace hifz

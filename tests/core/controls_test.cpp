@@ -1,0 +1,171 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "controls/file_list_box.h"
+#include "controls/number_text.h"
+#include "controls/simple_controls.h"
+#include "controls/timer.h"
+#include "controls/wildcard.h"
+#include "fake_file_system.h"
+#include "virtual_clock.h"
+
+namespace hifz {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+struct PatternCase {
+  const char* name;
+  const char* pattern;
+  bool matches;
+};
+
+TEST(FilePattern, MatchesWindowsWildcardsIgnoringCase) {
+  const PatternCase cases[] = {
+      {"1-001.gif", "?-???.gif;??-???.gif", true},
+      {"z1-001.gif", "?-???.gif;??-???.gif", true},
+      {"za-002.GIF", "?-???.gif;??-???.gif", true},
+      {"1-all.gif", "?-???.gif;??-???.gif", true},
+      {"z12-001.gif", "?-???.gif;??-???.gif", false},
+      {"1-0001.gif", "?-???.gif;??-???.gif", false},
+      {"menu.gif", "?-???.gif;??-???.gif", false},
+      {"k-001.gif", "k-*.gif", true},
+      {"K-001.GIF", "k-*.gif", true},
+      {"k-.gif", "k-*.gif", true},
+      {"ka-001.gif", "k-*.gif", false},
+      {"Othmani.gif", "othmani*.*", true},
+      {"othmani2.swf", "othmani*.*", true},
+      {"othmani", "othmani*.*", true},
+      {"Othman.gif", "othmani*.*", false},
+      {"x.x", "X.x", true},
+      {"5-001.gif", "X.x", false},
+      {"3-001.gif", "3-*.gif", true},
+      {"35-001.gif", "3-*.gif", false},
+      {"menu.gif", "", false},
+      {"menu.gif", ";;*.gif", true},
+      {"a-all.gif", "?-all.gif", true},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(matchesFilePattern(c.name, c.pattern), c.matches) << c.name << " ~ " << c.pattern;
+}
+
+class FileListTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* name : {"b-001.gif", "A-002.gif", "a-001.gif", "menu.gif", "Othmani.gif",
+                             "z1-001.gif", "2-001.gif", "10-001.gif"})
+      files.addFile(std::string("C:\\p\\data\\g\\ch\\") + name);
+  }
+  testing::FakeFileSystem files;
+  FileListBox list{"File1", files};
+};
+
+TEST_F(FileListTest, ListsMatchingNamesSortedIgnoringCase) {
+  list.setPath("C:\\p\\data\\G\\CH\\");
+  list.setPattern("?-???.gif;??-???.gif");
+  EXPECT_THAT(list.entries(), ElementsAre("10-001.gif", "2-001.gif", "a-001.gif", "A-002.gif",
+                                          "b-001.gif", "z1-001.gif"));
+  EXPECT_EQ(list.listIndex(), -1);
+  EXPECT_EQ(list.fileName(), "");
+}
+
+TEST_F(FileListTest, SelectionFollowsListIndexAndIsDroppedByANewPattern) {
+  list.setPath("C:\\p\\data\\g\\ch");
+  list.setPattern("a*.*");
+  list.setListIndex(1);
+  EXPECT_EQ(list.fileName(), "A-002.gif");
+  list.setPattern("othmani*.*");
+  EXPECT_EQ(list.listIndex(), -1);
+  EXPECT_THAT(list.entries(), ElementsAre("Othmani.gif"));
+  list.setListIndex(5);
+  EXPECT_EQ(list.listIndex(), -1);
+  list.setPattern("X.x");
+  EXPECT_THAT(list.entries(), IsEmpty());
+}
+
+TEST_F(FileListTest, AMissingFolderThrowsAndLeavesTheListAsItWas) {
+  list.setPath("C:\\p\\data\\g\\ch");
+  list.setPattern("menu.gif");
+  EXPECT_THROW(list.setPath("C:\\p\\data\\g\\absent\\"), FolderNotFound);
+  EXPECT_EQ(list.path(), "C:\\p\\data\\g\\ch");
+  EXPECT_THAT(list.entries(), ElementsAre("menu.gif"));
+}
+
+TEST(CheckBoxTest, RunsItsClickProcedureOnlyWhenTheValueChanges) {
+  CheckBox box("Check4");
+  int clicks = 0;
+  box.onClick = [&] { ++clicks; };
+  box.setValue(0);
+  EXPECT_EQ(clicks, 0);
+  box.setValue(1);
+  box.setValue(1);
+  EXPECT_EQ(clicks, 1);
+  box.setValue(0);
+  EXPECT_EQ(clicks, 2);
+}
+
+TEST(CommandButtonTest, ValueTrueRunsTheProcedureToItsEnd) {
+  CommandButton button("Menu");
+  std::vector<std::string> order;
+  button.onClick = [&] { order.push_back("inside"); };
+  button.setValue(false);
+  button.setValue(true);
+  order.push_back("after");
+  EXPECT_THAT(order, ElementsAre("inside", "after"));
+}
+
+TEST(TimerTest, TicksEveryIntervalAndStopsAtZero) {
+  testing::VirtualClock clock;
+  Timer timer("Timer1", clock);
+  std::vector<std::int64_t> ticks;
+  timer.onTick = [&] { ticks.push_back(clock.now()); };
+  timer.setInterval(500);
+  clock.advance(1600);
+  EXPECT_THAT(ticks, ElementsAre(500, 1000, 1500));
+  timer.setInterval(0);
+  clock.advance(5000);
+  EXPECT_EQ(ticks.size(), 3u);
+}
+
+TEST(TimerTest, SettingTheIntervalStartsANewCountdown) {
+  testing::VirtualClock clock;
+  Timer timer("Timer2", clock);
+  std::vector<std::int64_t> ticks;
+  timer.onTick = [&] {
+    ticks.push_back(clock.now());
+    timer.setInterval(0);
+  };
+  timer.setInterval(5);
+  clock.advance(3);
+  timer.setInterval(5);  // restarts at 3
+  clock.advance(100);
+  EXPECT_THAT(ticks, ElementsAre(8));
+}
+
+TEST(TimerTest, IntervalsAboveSixteenBitsAreKept) {
+  testing::VirtualClock clock;
+  Timer timer("Timer2", clock);
+  int ticks = 0;
+  timer.onTick = [&] { ++ticks; };
+  timer.setInterval(70000);
+  clock.advance(69999);
+  EXPECT_EQ(ticks, 0);
+  clock.advance(1);
+  EXPECT_EQ(ticks, 1);
+}
+
+TEST(NumberTextTest, WritesShortestDecimalAndReadsPlainNumbersOnly) {
+  EXPECT_EQ(numberText(37448), "37448");
+  EXPECT_EQ(numberText(-9362), "-9362");
+  EXPECT_EQ(numberText(0.0f), "0");
+  EXPECT_EQ(numberText(1.5), "1.5");
+  EXPECT_EQ(textNumber(" 12 "), 12);
+  EXPECT_EQ(textNumber("-3"), -3);
+  EXPECT_EQ(textNumber("2.5"), 2.5);
+  for (const char* bad : {"", " ", "abc", "1a", "1e3", "nan", "inf", "--1"})
+    EXPECT_FALSE(textNumber(bad).has_value()) << bad;
+}
+
+}  // namespace
+}  // namespace hifz

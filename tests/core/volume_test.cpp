@@ -1,0 +1,96 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "audio/volume_m.h"
+#include "test_program.h"
+
+namespace hifz {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::FakeMixer;
+using ::testing::IsEmpty;
+using testing::TestProgram;
+
+TEST(VolumeM, FindMixerControlCopiesTheControlOfTheFirstMatchingLine) {
+  FakeMixer mixer;
+  mixer.addStandardLines();
+  MixerControlRecord record;
+  EXPECT_EQ(FindMixerControl(mixer, 0x77, kComponentSpeakers, kControlVolume, record), -1);
+  EXPECT_EQ(record, FakeMixer::volumeControl(17, 0, 65535));
+}
+
+TEST(VolumeM, FindMixerControlFailuresLeaveTheRecord) {
+  FakeMixer mixer;
+  mixer.addStandardLines();
+  MixerControlRecord record;
+  record.dwControlID = 5;
+  EXPECT_EQ(FindMixerControl(mixer, 0x77, 0x2000, kControlVolume, record), 0);
+  EXPECT_EQ(record.cbStruct, 0u);  // no line: untouched
+  EXPECT_EQ(FindMixerControl(mixer, 0x77, kComponentSpeakers, 0x1234, record), 0);
+  EXPECT_EQ(record.cbStruct, kMixerControlRecordSize);  // line found, control not
+  EXPECT_EQ(record.dwControlID, 5u);
+}
+
+TEST(VolumeM, SetMixerControlValueSendsOneValueOrNothing) {
+  FakeMixer mixer;
+  const MixerControlRecord speakers = FakeMixer::volumeControl(17, 0, 65535);
+  EXPECT_EQ(SetMixerControlValue(mixer, 0x77, speakers, 9362), -1);
+  mixer.setResult = kMixerInvalidHandle;
+  EXPECT_EQ(SetMixerControlValue(mixer, 0x77, speakers, 0), 0);
+  EXPECT_EQ(SetMixerControlValue(mixer, 0, speakers, 5), 0);
+  EXPECT_EQ(SetMixerControlValue(mixer, 0x77, MixerControlRecord{}, 5), 0);
+  EXPECT_THAT(mixer.writes,
+              ElementsAre(std::make_tuple(0x77u, 17u, 9362u), std::make_tuple(0x77u, 17u, 0u)));
+}
+
+class VolumeButtons : public ::testing::Test {
+ protected:
+  void SetUp() override { program.load(); }
+  std::tuple<std::string, std::string, float, std::int32_t> levelValueMarker() {
+    Form1& form = *program.form;
+    return {form.label("volup").caption(), form.textBox("vText").text(),
+            form.panel("volstate").left(), form.state().VolumeValue};
+  }
+  int clickSounds() { return static_cast<int>(program.slot("ding").loads.size() / 2); }
+  TestProgram program;
+};
+
+TEST_F(VolumeButtons, SevenStepsDownReachZeroAfterFourThenDoNothing) {
+  const int soundsBefore = clickSounds();
+  for (int i = 0; i < 7; ++i) program.form->run("Vdown");
+  EXPECT_EQ(levelValueMarker(), std::make_tuple("0", "0", 0.0f, 0));
+  EXPECT_EQ(clickSounds() - soundsBefore, 4);
+  ASSERT_EQ(program.mixer.writes.size(), 5u);
+  EXPECT_EQ(std::get<2>(program.mixer.writes[1]), 28086u);
+  EXPECT_EQ(std::get<2>(program.mixer.writes[4]), 0u);
+}
+
+TEST_F(VolumeButtons, ThreeStepsUpReachTheTopThenDoNothing) {
+  for (int i = 0; i < 3; ++i) program.form->run("VUP");
+  EXPECT_EQ(levelValueMarker(), std::make_tuple("7", "65534", 735.0f, 65534));
+  const int soundsAtTop = clickSounds();
+  const auto writesAtTop = program.mixer.writes.size();
+  program.form->run("VUP");
+  EXPECT_EQ(levelValueMarker(), std::make_tuple("7", "65534", 735.0f, 65534));
+  EXPECT_EQ(clickSounds(), soundsAtTop);
+  EXPECT_EQ(program.mixer.writes.size(), writesAtTop);
+}
+
+TEST(VolumeButtonsWithoutMixer, FirstStepUpGivesLevelOne) {
+  TestProgram program;
+  program.mixer.openResult = kMixerBadDevice;
+  program.load();
+  program.form->run("VUP");
+  Form1& form = *program.form;
+  EXPECT_EQ(form.label("volup").caption(), "1");
+  EXPECT_EQ(form.textBox("vText").text(), "9362");
+  EXPECT_EQ(form.panel("volstate").left(), 105);
+  EXPECT_EQ(form.state().VolumeValue, 9362);
+  EXPECT_THAT(program.mixer.writes, IsEmpty());
+}
+
+}  // namespace
+}  // namespace hifz

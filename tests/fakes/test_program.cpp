@@ -1,0 +1,20 @@
+#include "test_program.h"
+
+#include "shell/wiring.h"
+
+namespace hifz::testing {
+
+TestProgram::TestProgram(std::string applicationFolder) {
+  mixer.addStandardLines();
+  auto makeSlot = [this](const std::string& name, const SlotSettings& settings) {
+    auto slot = std::make_unique<FakeMovieSlot>(name, settings);
+    slots[name] = slot.get();
+    return std::unique_ptr<MovieSlot>(std::move(slot));
+  };
+  form = std::make_unique<Form1>(
+      Platform{windows, display, mixer, shell, sound, messages, files, clock}, makeSlot,
+      std::move(applicationFolder));
+  wireForm1(*form);
+}
+
+}  // namespace hifz::testing
