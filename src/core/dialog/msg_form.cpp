@@ -49,8 +49,6 @@ MsgForm::MsgForm(const TextMeasure& measure, std::string website) : measure_(mea
   label("MyMsg").addObserver(this);
 }
 
-MsgForm::~MsgForm() { label("MyMsg").removeObserver(this); }
-
 Control& MsgForm::control(std::string_view name) const {
   const auto found = byName_.find(name);
   if (found == byName_.end())

@@ -28,7 +28,6 @@ class MsgForm final : private ControlObserver {
  public:
   /// Builds the dialog from its design; `website` is the address the link shows.
   MsgForm(const TextMeasure& measure, std::string website);
-  ~MsgForm() override;
   MsgForm(const MsgForm&) = delete;
   MsgForm& operator=(const MsgForm&) = delete;
 
