@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "swf/reader.h"
+#include "swf/result.h"
+
+namespace hifz::swf {
+
+// The fscommand a rewritten movie sends as each root frame starts, with the
+// 0-based frame number as its argument, so the host can follow playback.
+inline constexpr std::string_view kFrameCommand = "__frame";
+
+struct RewriteOptions {
+  // Play once: stop() on the last frame instead of looping.
+  bool stopOnLastFrame = false;
+  // Do not start: stop() on the first frame; the host starts playback itself.
+  bool stopOnFirstFrame = false;
+};
+
+struct Rewritten {
+  // An uncompressed movie, or the input unchanged when `rewritten` is false.
+  std::vector<uint8_t> bytes;
+  // False for ActionScript 3 movies: their player ignores our frame actions, so they
+  // are passed through and the caller decides what to do with them.
+  bool rewritten = false;
+  bool actionScript3 = false;
+  // As declared by the input. Note that its frame count is not what players go by.
+  Header header;
+  // Root frames as the player counts them: one per ShowFrame tag, and a movie with
+  // none still shows one. Frame markers run from 0 to frameCount - 1.
+  uint16_t frameCount = 0;
+
+  double framesPerSecond() const { return header.framesPerSecond(); }
+};
+
+// Adds a frame marker at the start of every root frame, ahead of the frame's own
+// actions so it runs first, plus the stops asked for in `options`. Fails only on
+// input that does not decode; see readMovie.
+Result<Rewritten> rewriteForSlot(std::span<const uint8_t> movie, const RewriteOptions& options);
+
+}  // namespace hifz::swf
