@@ -1,0 +1,245 @@
+// Draws a window's model and hosts its movie players. The host sends batches
+// of commands over the web channel; the page answers with batches of events.
+"use strict";
+(() => {
+  const root = document.getElementById("root");
+  // id -> { node, kind, ...movie state }; "" is the window itself.
+  const elements = new Map([["", { node: root, kind: "panel" }]]);
+  const movies = new Set();
+  const ruffle = window.RufflePlayer.newest();
+  let bridge = null;
+  let outbox = [];
+
+  function send(event) {
+    outbox.push(event);
+    if (outbox.length > 1) return;
+    setTimeout(() => {
+      const batch = outbox;
+      outbox = [];
+      bridge.events(batch);
+    }, 0);
+  }
+
+  function element(id) {
+    const found = elements.get(id);
+    if (!found) throw new Error(`no element ${id}`);
+    return found;
+  }
+
+  // Ruffle's own overlays (panic and hardware notices, play button) have no
+  // place in the program's window.
+  const furniture = new CSSStyleSheet();
+  furniture.replaceSync(
+    "#splash-screen, #play-button, #unmute-overlay, #message-overlay, .modal, #panic " +
+      "{ display: none !important; }",
+  );
+
+  // Movie slots. A movie's root timeline is followed through the frame
+  // reports its rewritten frames send as fscommand("__frame", n). The page
+  // also tells when reports stop coming although the player runs: the
+  // timeline was stopped by the movie itself. Silence is counted in page time
+  // that passed between animation frames, each step capped, so a page that
+  // stalls (and gives Ruffle no chance to report) is not taken for a stop.
+  const kLongestStep = 50;
+
+  function dropPlayer(slot) {
+    if (!slot.player) return;
+    slot.player.remove();
+    slot.player = null;
+    slot.watching = false;
+  }
+
+  function report(slot, load, command, args) {
+    if (slot.load !== load) return;
+    if (command !== "__frame") {
+      send({ type: "fscommand", id: slot.id, load, command, args });
+      return;
+    }
+    slot.frame = Number(args);
+    slot.silence = 0;
+    slot.reported = true;
+    slot.watching = !slot.paused && slot.frameCount > 1;
+    send({ type: "frame", id: slot.id, load, frame: slot.frame });
+  }
+
+  function watch(now) {
+    const step = Math.min(now - watch.last, kLongestStep);
+    watch.last = now;
+    for (const slot of movies) {
+      if (!slot.watching) continue;
+      slot.silence += step;
+      if (slot.silence > 2 * (1000 / slot.frameRate) + kLongestStep) {
+        slot.watching = false;
+        send({ type: "stopped", id: slot.id, load: slot.load, frame: slot.frame });
+      }
+    }
+    requestAnimationFrame(watch);
+  }
+  watch.last = performance.now();
+
+  async function loadMovie(slot, command) {
+    const player = ruffle.createPlayer();
+    player.shadowRoot.adoptedStyleSheets = [...player.shadowRoot.adoptedStyleSheets, furniture];
+    const load = command.load;
+    player.ruffle().addFSCommandHandler((name, args) => report(slot, load, name, args));
+    slot.node.appendChild(player);
+    slot.player = player;
+    const bytes = await (await fetch(command.url)).arrayBuffer();
+    if (slot.player !== player) return;
+    await player.ruffle().load({ data: bytes, swfFileName: command.name, scale: command.scale });
+    if (slot.player !== player) return;
+    // A new player first ticks with the whole time since its creation; were
+    // it playing then, the movie's first frames would all run in that one tick.
+    // So it starts one animation frame later, from a fresh tick.
+    requestAnimationFrame(() => {
+      if (slot.player === player && !slot.paused) player.ruffle().resume();
+    });
+    send({ type: "loaded", id: slot.id, load });
+  }
+
+  const commands = {
+    create({ id, parent, kind }) {
+      if (elements.has(id)) throw new Error(`element ${id} exists`);
+      const node = document.createElement("div");
+      node.className = `element ${kind}`;
+      node.dataset.id = id;
+      const made = { id, node, kind };
+      element(parent).node.appendChild(node);
+      elements.set(id, made);
+      if (kind === "movie") {
+        Object.assign(made, { player: null, load: -1, paused: false, watching: false });
+        movies.add(made);
+      }
+    },
+    remove({ id }) {
+      const { node } = element(id);
+      for (const [otherId, other] of elements) {
+        if (otherId !== "" && node.contains(other.node)) {
+          if (other.kind === "movie") dropPlayer(other);
+          movies.delete(other);
+          elements.delete(otherId);
+        }
+      }
+      node.remove();
+    },
+    geometry({ id, x, y, width, height }) {
+      const { style } = element(id).node;
+      style.left = `${x}px`;
+      style.top = `${y}px`;
+      style.width = `${width}px`;
+      style.height = `${height}px`;
+    },
+    // Hidden elements take their children with them; a shown child of a
+    // hidden parent stays hidden, as visibility is inherited.
+    visible({ id, visible }) {
+      element(id).node.classList.toggle("hidden", !visible);
+    },
+    stack({ id, z }) {
+      element(id).node.style.zIndex = String(z);
+    },
+    background({ id, color }) {
+      element(id).node.style.backgroundColor = color;
+    },
+    picture({ id, url }) {
+      element(id).node.style.backgroundImage = url ? `url("${url}")` : "";
+    },
+    text({ id, text }) {
+      element(id).node.textContent = text;
+    },
+    font({ id, family, size, bold, color }) {
+      const { style } = element(id).node;
+      style.fontFamily = family;
+      style.fontSize = `${size}pt`;
+      style.fontWeight = bold ? "bold" : "normal";
+      style.color = color;
+    },
+    load(command) {
+      const slot = element(command.id);
+      dropPlayer(slot);
+      Object.assign(slot, {
+        load: command.load,
+        paused: command.paused,
+        frameRate: command.frameRate,
+        frameCount: command.frameCount,
+        frame: 0,
+        silence: 0,
+        reported: false,
+      });
+      loadMovie(slot, command).catch((error) => {
+        if (slot.load !== command.load) return;
+        dropPlayer(slot);
+        send({ type: "failed", id: slot.id, load: command.load, message: String(error) });
+      });
+    },
+    unload({ id }) {
+      const slot = element(id);
+      dropPlayer(slot);
+      slot.load = -1;
+    },
+    play({ id }) {
+      const slot = element(id);
+      slot.paused = false;
+      slot.silence = 0;
+      slot.watching = slot.reported && slot.frameCount > 1;
+      slot.player?.ruffle().resume();
+    },
+    stop({ id }) {
+      const slot = element(id);
+      slot.paused = true;
+      slot.watching = false;
+      slot.player?.ruffle().suspend();
+    },
+  };
+
+  function run(command) {
+    try {
+      commands[command.op](command);
+    } catch (error) {
+      console.error(`${command.op}: ${error.message}`);
+    }
+  }
+
+  // Mouse input on the window's own elements (a movie handles its own). The
+  // button mask is 1 left, 2 right, 4 middle; shift 1, ctrl 2, alt 4;
+  // positions are pixels from the element's top left corner.
+  const pressedButton = [1, 4, 2];
+
+  function mouse(action, event, button) {
+    const node = event.target.closest?.(".element");
+    if (!node || node.closest(".movie")) return;
+    const box = node.getBoundingClientRect();
+    send({
+      type: "mouse",
+      id: node.dataset.id,
+      action,
+      button,
+      shift: (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0),
+      x: event.clientX - box.left,
+      y: event.clientY - box.top,
+    });
+  }
+
+  let pendingMove = null;
+  root.addEventListener("mousedown", (e) => mouse("down", e, pressedButton[e.button] || 0));
+  root.addEventListener("mousemove", (e) => {
+    // At most one move per animation frame.
+    if (!pendingMove) {
+      requestAnimationFrame(() => {
+        mouse("move", pendingMove, pendingMove.buttons & 7);
+        pendingMove = null;
+      });
+    }
+    pendingMove = e;
+  });
+  // The second click of a double click is the double click, not another click.
+  root.addEventListener("click", (e) => e.detail < 2 && mouse("click", e, 1));
+  root.addEventListener("dblclick", (e) => mouse("dblclick", e, 1));
+  root.addEventListener("contextmenu", (e) => e.preventDefault());
+
+  new QWebChannel(qt.webChannelTransport, (channel) => {
+    bridge = channel.objects.bridge;
+    bridge.commands.connect((batch) => batch.forEach(run));
+    send({ type: "ready" });
+    requestAnimationFrame(watch);
+  });
+})();

@@ -1,0 +1,116 @@
+#include "movie/page_mirror.h"
+
+#include <QRect>
+#include <cmath>
+
+#include "movie/page_bridge.h"
+
+namespace hifz {
+namespace {
+
+int pixels(float twips) {
+  return static_cast<int>(std::lround(twips / PageMirror::kTwipsPerPixel));
+}
+
+ElementKind elementKind(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Image:
+      return ElementKind::Image;
+    case ControlKind::Label:
+      return ElementKind::Label;
+    case ControlKind::MovieSlot:
+      return ElementKind::Movie;
+    default:
+      return ElementKind::Panel;
+  }
+}
+
+bool isWindow(const Control& control) { return control.kind() == ControlKind::Window; }
+
+}  // namespace
+
+PageMirror::PageMirror(PageBridge& bridge, std::vector<Control*> controls)
+    : bridge_(bridge), controls_(std::move(controls)) {
+  std::erase_if(controls_,
+                [](const Control* control) { return control->kind() == ControlKind::Timer; });
+  int order = 0;
+  for (Control* control : controls_) {
+    const QString id = elementId(*control);
+    byId_.insert(id, control);
+    if (!isWindow(*control)) {
+      const Control* container = control->container();
+      const QString parent = container && !isWindow(*container) ? elementId(*container) : "";
+      bridge_.createElement(id, parent, elementKind(control->kind()));
+      bridge_.setStackOrder(id, ++order);
+    }
+    place(*control);
+    control->addObserver(this);
+  }
+  QObject::connect(
+      &bridge_, &PageBridge::mouse, &receiver_,
+      [this](const QString& id, MouseAction action, int buttons, int shift, QPointF at) {
+        Control* control = byId_.value(id);
+        if (!control || !control->enabled()) return;
+        const MouseEvent event{buttons, shift, static_cast<float>(at.x()) * kTwipsPerPixel,
+                               static_cast<float>(at.y()) * kTwipsPerPixel};
+        switch (action) {
+          case MouseAction::Down:
+            control->mouseDown(event);
+            break;
+          case MouseAction::Move:
+            control->mouseMove(event);
+            break;
+          case MouseAction::Click:
+            control->click();
+            break;
+          case MouseAction::DoubleClick:
+            control->doubleClick();
+            break;
+        }
+      });
+}
+
+// Removing the outermost elements removes the rest with them.
+PageMirror::~PageMirror() {
+  for (Control* control : controls_) {
+    control->removeObserver(this);
+    const Control* container = control->container();
+    if (!isWindow(*control) && (!container || !byId_.contains(elementId(*container))))
+      bridge_.removeElement(elementId(*control));
+  }
+}
+
+QString PageMirror::elementId(const Control& control) {
+  QString id = QString::fromStdString(control.name());
+  if (control.index() >= 0) id += QStringLiteral("(%1)").arg(control.index());
+  return id;
+}
+
+void PageMirror::controlChanged(const Control& control, Property property) {
+  switch (property) {
+    case Property::Left:
+    case Property::Top:
+    case Property::Width:
+    case Property::Height:
+    case Property::Visible:
+      place(control);
+      break;
+    default:
+      break;
+  }
+}
+
+// The window itself is the page's root, at the page's corner; the rest sit
+// where their container says.
+void PageMirror::place(const Control& control) {
+  if (isWindow(control)) {
+    bridge_.setGeometry("", QRect(0, 0, pixels(control.width()), pixels(control.height())));
+    return;
+  }
+  const QString id = elementId(control);
+  bridge_.setGeometry(id, QRect(pixels(control.left()), pixels(control.top()),
+                                pixels(control.width()), pixels(control.height())));
+  bridge_.setVisible(id, control.visible());
+}
+
+}  // namespace hifz

@@ -1,0 +1,53 @@
+#include "movie/page_view.h"
+
+#include <QWebChannel>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+
+#include "movie/page_bridge.h"
+#include "movie/page_scheme.h"
+#include "movie/request_guard.h"
+
+namespace hifz {
+
+PageView::PageView(const QDir& rufflePackage, QWidget* parent)
+    : QWebEngineView(parent),
+      // A profile without a storage name is off the record: no files written.
+      profile_(new QWebEngineProfile(this)),
+      files_(new PageSchemeHandler(rufflePackage, profile_)),
+      bridge_(new PageBridge(this)) {
+  profile_->setHttpCacheType(QWebEngineProfile::NoCache);
+  profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+  profile_->setSpellCheckEnabled(false);
+  profile_->setUrlRequestInterceptor(new RequestGuard(profile_));
+  profile_->installUrlSchemeHandler(kPageScheme, files_);
+
+  QWebEngineSettings& settings = *profile_->settings();
+  // Movies play their sound as soon as they load, with no click first.
+  settings.setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
+  settings.setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+  settings.setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+  settings.setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+  settings.setAttribute(QWebEngineSettings::PluginsEnabled, false);
+  settings.setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
+  settings.setAttribute(QWebEngineSettings::ShowScrollBars, false);
+  settings.setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
+  settings.setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
+
+  const QUrl home = pageUrl("page/index.html");
+  page_ = new GuardedPage(profile_, home, this);
+  auto* channel = new QWebChannel(page_);
+  channel->registerObject(QStringLiteral("bridge"), bridge_);
+  page_->setWebChannel(channel);
+  setPage(page_);
+  setContextMenuPolicy(Qt::NoContextMenu);
+  page_->load(home);
+}
+
+// The page must go before its profile, and both before the view.
+PageView::~PageView() {
+  delete page_;
+  delete profile_;
+}
+
+}  // namespace hifz

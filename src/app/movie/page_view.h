@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDir>
+#include <QWebEngineView>
+
+namespace hifz {
+
+class PageBridge;
+class PageSchemeHandler;
+class GuardedPage;
+
+/// The window's one web page, in a view of its own: it draws the window's
+/// elements and hosts every movie slot as a Ruffle player. Its profile keeps
+/// nothing on disk; the page reaches nothing but its own scheme.
+class PageView final : public QWebEngineView {
+  Q_OBJECT
+
+ public:
+  /// `rufflePackage` holds ruffle.js and the files it loads.
+  explicit PageView(const QDir& rufflePackage, QWidget* parent = nullptr);
+  ~PageView() override;
+
+  PageBridge& bridge() { return *bridge_; }
+  /// Where the program publishes the bytes the page reads (movies, pictures).
+  PageSchemeHandler& files() { return *files_; }
+
+ private:
+  QWebEngineProfile* profile_;
+  PageSchemeHandler* files_;
+  PageBridge* bridge_;
+  GuardedPage* page_;
+};
+
+}  // namespace hifz

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "flash/movie_slot.h"
+#include "movie/slot_timeline.h"
+#include "platform/file_system.h"
+
+namespace hifz {
+
+class PageView;
+
+/// A movie slot played by Ruffle in the window's page, in the page element
+/// named like the slot (which whoever draws the window creates).
+///
+/// The slot rewrites each movie before the player gets it: every root frame
+/// reports its number, and stop()s make the slot's settings (play once, do not
+/// start). IsPlaying and FrameNum come from those reports; see SlotTimeline.
+class WebMovieSlot final : public MovieSlot {
+ public:
+  WebMovieSlot(std::string name, SlotSettings settings, PageView& page, const FileSystem& files);
+  ~WebMovieSlot() override;
+
+  /// Starts the root timeline: resumes a halted player; a timeline that
+  /// stopped by itself (held on its first frame, ended, or stopped by the
+  /// movie) starts afresh from its first frame.
+  void play() override;
+  /// Halts the player, its timelines and its sound, where they are.
+  void stop() override;
+  bool isPlaying() const override { return timeline_.isPlaying(); }
+  int frameNum() const override { return timeline_.frameNum(); }
+
+ protected:
+  void load(const std::string& path) override;
+
+ private:
+  /// Gives the player the movie in `original_`, held on its first frame or not.
+  bool handOver(bool holdFirstFrame);
+  void showNothing();
+  bool current(const QString& id, int load) const { return id == id_ && load == load_; }
+
+  QPointer<PageView> page_;
+  const FileSystem& files_;
+  const QString id_;
+  QObject receiver_;
+  std::vector<std::uint8_t> original_;
+  QString fileName_;
+  QString published_;
+  int load_ = 0;
+  SlotTimeline timeline_;
+};
+
+}  // namespace hifz

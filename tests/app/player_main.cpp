@@ -1,0 +1,21 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <iostream>
+
+#include "movie/page_scheme.h"
+#include "page_fixture.h"
+
+int main(int argc, char** argv) {
+  // The page's scheme must be known before the application starts.
+  hifz::registerPageScheme();
+  QApplication application(argc, argv);
+  testing::InitGoogleTest(&argc, argv);
+  if (!hifz::testing::startSharedPage()) {
+    std::cerr << "The page with Ruffle did not start.\n";
+    return 1;
+  }
+  const int failed = RUN_ALL_TESTS();
+  hifz::testing::stopSharedPage();
+  return failed;
+}

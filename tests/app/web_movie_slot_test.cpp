@@ -1,0 +1,236 @@
+#include "movie/web_movie_slot.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEnginePage>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "movie/page_bridge.h"
+#include "page_fixture.h"
+#include "test_movies.h"
+
+namespace hifz::testing {
+namespace {
+
+constexpr int kFrameMs = static_cast<int>(1000 / kMovieFrameRate);
+constexpr int kLastFrame = 11;
+
+SlotSettings playsOnce() {
+  SlotSettings settings;
+  settings.playsOnce = true;
+  return settings;
+}
+
+SlotSettings doesNotStart() {
+  SlotSettings settings;
+  settings.startsByItself = false;
+  return settings;
+}
+
+class WebMovieSlotTest : public ::testing::Test {
+ protected:
+  // Whether the slot's element holds a player, as the page sees it.
+  static bool showsAMovie(const std::string& slot) {
+    std::optional<bool> answer;
+    sharedPage().page()->runJavaScript(
+        QStringLiteral("document.querySelector('[data-id=\"%1\"] ruffle-player') !== null")
+            .arg(QString::fromStdString(slot)),
+        [&answer](const QVariant& result) { answer = result.toBool(); });
+    waitUntil([&answer] { return answer.has_value(); });
+    return answer.value_or(false);
+  }
+
+  MovieFolder folder_;
+  const std::string second_ = folder_.add("second.swf", timelineMovie(kLastFrame + 1));
+};
+
+struct Sent {
+  std::string command;
+  std::string args;
+  friend bool operator==(const Sent&, const Sent&) = default;
+};
+
+TEST_F(WebMovieSlotTest, AClickOnAMovieButtonRaisesItsFSCommandAsSent) {
+  PageSlot slot("buttons", SlotSettings{});
+  std::vector<Sent> sent;
+  slot->onFSCommand = [&sent](const std::string& command, const std::string& args) {
+    sent.push_back({command, args});
+  };
+  QWidget* input = sharedPage().focusProxy();
+  const QPoint middle(kMovieWidth / 2, kMovieHeight / 2);
+  for (const Sent& expected :
+       {Sent{"click", "3"}, Sent{"Click", "1-1"}, Sent{"show", "سورة الناس"}, Sent{"", ""}}) {
+    SCOPED_TRACE(expected.command + " " + expected.args);
+    sent.clear();
+    QSignalSpy reports(&sharedPage().bridge(), &PageBridge::frameReached);
+    slot->setMovie(folder_.add("button.swf", buttonMovie(expected.command, expected.args)));
+    ASSERT_TRUE(waitUntil([&] { return !reports.isEmpty(); }));
+    QTest::mouseMove(input, middle);
+    QTest::mouseClick(input, Qt::LeftButton, {}, middle);
+    ASSERT_TRUE(waitUntil([&] { return !sent.empty(); }));
+    runFor(100);
+    EXPECT_EQ(sent, std::vector<Sent>{expected});
+  }
+}
+
+TEST_F(WebMovieSlotTest, FrameActionsRaiseFSCommandButFrameReportsDoNot) {
+  PageSlot slot("frame_actions", SlotSettings{});
+  std::vector<Sent> sent;
+  slot->onFSCommand = [&sent](const std::string& command, const std::string& args) {
+    sent.push_back({command, args});
+  };
+  std::map<int, swf::ActionList> actions;
+  actions[2].fscommand("show", "page 2");
+  slot->setMovie(folder_.add("actions.swf", timelineMovie(4, actions)));
+  ASSERT_TRUE(waitUntil([&] { return !sent.empty(); }));
+  EXPECT_EQ(sent.front(), (Sent{"show", "page 2"}));
+}
+
+TEST_F(WebMovieSlotTest, APlayOnceSlotStopsOnTheLastFrameAndStaysThere) {
+  PageSlot slot("flash1", playsOnce());
+  slot->setMovie(second_);
+  EXPECT_TRUE(slot->isPlaying());
+  ASSERT_TRUE(waitUntil([&] { return slot->frameNum() > 0; }));
+  EXPECT_TRUE(slot->isPlaying());
+
+  ASSERT_TRUE(waitUntil([&] { return slot->frameNum() == kLastFrame; }));
+  QElapsedTimer sinceEnd;
+  sinceEnd.start();
+  ASSERT_TRUE(waitUntil([&] { return !slot->isPlaying(); }));
+  EXPECT_LE(sinceEnd.elapsed(), 2 * kFrameMs);
+
+  // No loop: the last frame stays.
+  for (int poll = 0; poll < 10; ++poll) {
+    runFor(kFrameMs);
+    EXPECT_EQ(slot->frameNum(), kLastFrame);
+    EXPECT_FALSE(slot->isPlaying());
+  }
+}
+
+TEST_F(WebMovieSlotTest, AnotherSlotLoopsTheSameMovie) {
+  PageSlot slot("verses1", SlotSettings{});
+  slot->setMovie(second_);
+  ASSERT_TRUE(waitUntil([&] { return slot->frameNum() == kLastFrame; }));
+  ASSERT_TRUE(waitUntil([&] { return slot->frameNum() < kLastFrame; }, 10 * kFrameMs));
+  EXPECT_TRUE(slot->isPlaying());
+}
+
+TEST_F(WebMovieSlotTest, ADoNotStartSlotHoldsTheFirstFrameUntilPlay) {
+  PageSlot slot("StartFlash", doesNotStart());
+  slot->setMovie(second_);
+  EXPECT_FALSE(slot->isPlaying());
+  ASSERT_TRUE(waitUntil([&] { return showsAMovie("StartFlash"); }));
+  runFor(6 * kFrameMs);
+  EXPECT_FALSE(slot->isPlaying());
+  EXPECT_EQ(slot->frameNum(), 0);
+
+  slot->play();
+  EXPECT_TRUE(slot->isPlaying());
+  EXPECT_TRUE(waitUntil([&] { return slot->frameNum() > 1; }));
+}
+
+TEST_F(WebMovieSlotTest, StopHaltsTheTimelineWhereItIsAndPlayGoesOn) {
+  PageSlot slot("TopMenu", SlotSettings{});
+  slot->setMovie(second_);
+  ASSERT_TRUE(waitUntil([&] { return slot->frameNum() >= 3; }));
+  slot->stop();
+  EXPECT_FALSE(slot->isPlaying());
+  runFor(2 * kFrameMs);  // a report already under way may still come in
+  const int halted = slot->frameNum();
+  runFor(6 * kFrameMs);
+  EXPECT_EQ(slot->frameNum(), halted);
+  EXPECT_FALSE(slot->isPlaying());
+
+  slot->play();
+  EXPECT_TRUE(slot->isPlaying());
+  EXPECT_TRUE(waitUntil([&] { return slot->frameNum() != halted; }));
+}
+
+TEST_F(WebMovieSlotTest, AStopInTheMovieEndsPlayingWithinTwoFrames) {
+  PageSlot slot("verses2", SlotSettings{});
+  std::map<int, swf::ActionList> actions;
+  actions[5].stop();
+  slot->setMovie(folder_.add("stops.swf", timelineMovie(kLastFrame + 1, actions)));
+  ASSERT_TRUE(waitUntil([&] { return slot->frameNum() == 5; }));
+  EXPECT_TRUE(slot->isPlaying());
+  QElapsedTimer sinceStop;
+  sinceStop.start();
+  ASSERT_TRUE(waitUntil([&] { return !slot->isPlaying(); }));
+  // Two frames of silence, plus the page's allowance for a late report.
+  EXPECT_LE(sinceStop.elapsed(), 2 * kFrameMs + 100);
+  runFor(4 * kFrameMs);
+  EXPECT_EQ(slot->frameNum(), 5);
+  EXPECT_FALSE(slot->isPlaying());
+}
+
+TEST_F(WebMovieSlotTest, MissingAndNonMovieFilesShowNothing) {
+  std::mt19937 random(7);
+  std::vector<std::uint8_t> noise(4096);
+  for (auto& byte : noise) byte = static_cast<std::uint8_t>(random());
+  std::vector<std::uint8_t> truncated = timelineMovie(kLastFrame + 1);
+  truncated.resize(truncated.size() / 2);
+  const std::pair<const char*, std::string> cases[] = {
+      {"missing", folder_.pathOf("missing.swf")},
+      {"random bytes", folder_.add("noise.swf", noise)},
+      {"cut short", folder_.add("short.swf", truncated)},
+      {"empty", folder_.add("empty.swf", {})},
+  };
+  PageSlot slot("ExitMe", SlotSettings{});
+  for (const auto& [what, path] : cases) {
+    SCOPED_TRACE(what);
+    slot->setMovie(second_);
+    ASSERT_TRUE(waitUntil([&] { return slot->frameNum() > 0; }));
+    slot->setMovie(path);
+    EXPECT_FALSE(slot->isPlaying());
+    EXPECT_EQ(slot->frameNum(), 0);
+    EXPECT_TRUE(waitUntil([] { return !showsAMovie("ExitMe"); }));
+    runFor(3 * kFrameMs);
+    EXPECT_FALSE(slot->isPlaying());
+    EXPECT_EQ(slot->frameNum(), 0);
+    slot->play();
+    EXPECT_FALSE(slot->isPlaying());
+  }
+}
+
+TEST_F(WebMovieSlotTest, BlankThenMovieStartsTheMovieAfresh) {
+  const std::string blank = folder_.add("2 blank.gif", blankMovie());
+  for (const SlotSettings& settings : {SlotSettings{}, playsOnce()}) {
+    PageSlot slot("flash1", settings);
+    slot->setMovie(second_);
+    ASSERT_TRUE(waitUntil([&] { return slot->frameNum() >= 5; }));
+    std::vector<int> frames;
+    slot->setMovie(blank);
+    slot->setMovie(second_);
+    EXPECT_EQ(slot->frameNum(), 0);
+    EXPECT_TRUE(slot->isPlaying());
+    ASSERT_TRUE(waitUntil([&] {
+      if (frames.empty() || frames.back() != slot->frameNum()) frames.push_back(slot->frameNum());
+      return slot->frameNum() >= 3;
+    }));
+    EXPECT_EQ(frames, (std::vector<int>{0, 1, 2, 3}));
+  }
+}
+
+TEST_F(WebMovieSlotTest, NineSlotsStartTogether) {
+  std::vector<std::unique_ptr<PageSlot>> nine;
+  for (int i = 0; i < 9; ++i) {
+    nine.push_back(std::make_unique<PageSlot>("nine" + std::to_string(i), SlotSettings{},
+                                              QRect(80 * (i % 3), 60 * (i / 3), 80, 60)));
+  }
+  for (auto& slot : nine) (*slot)->setMovie(second_);
+  EXPECT_TRUE(waitUntil(
+      [&] {
+        return std::all_of(nine.begin(), nine.end(),
+                           [](auto& slot) { return (*slot)->frameNum() >= 2; });
+      },
+      10000));
+}
+
+}  // namespace
+}  // namespace hifz::testing
