@@ -10,6 +10,7 @@
 
 #include "controls/file_list_box.h"
 #include "generated_content.h"
+#include "navigation/windows_1256.h"
 #include "platform/disk_file_system.h"
 #include "recitation/verse_code.h"
 #include "sample_content/content_writer.h"
@@ -105,13 +106,14 @@ TEST_F(ChapterFolderTest, ReadingPatternsListTheVerseMoviesAndTheWholeChapter) {
     SCOPED_TRACE(chapter.folder);
     open(chapter);
     // "all" has three characters, so the whole-chapter movie also fits
-    // "?-???.gif"; its "0" puts it before every verse.
-    std::vector<std::string> expected = {"0-all.gif"};
+    // "?-???.gif"; its "~" puts it after every verse.
+    std::vector<std::string> expected;
     for (const auto& names : verseMovies(chapter)) {
       expected.insert(expected.end(), names.begin(), names.end());
     }
+    expected.push_back("~-all.gif");
     EXPECT_EQ(listed("?-???.gif;??-???.gif"), expected);
-    EXPECT_THAT(listed("?-all.gif"), ElementsAre("0-all.gif"));
+    EXPECT_THAT(listed("?-all.gif"), ElementsAre("~-all.gif"));
   }
 }
 
@@ -184,6 +186,8 @@ TEST(SampleContentText, EachChapterTextIsWindows1256OfItsNameVerseCountAndKind) 
     for (uint8_t byte : *bytes) EXPECT_TRUE(byte >= 0x20 || byte == '\r' || byte == '\n');
     const auto text = utf8FromWindows1256(*bytes);
     ASSERT_TRUE(text.has_value());
+    // The program's own reading gives the same text.
+    EXPECT_EQ(windows1256ToUtf8(*bytes), *text);
     const QString decoded = QString::fromStdString(*text);
     EXPECT_EQ(decoded.toStdU16String(), content::objectivesText(plan));
     EXPECT_TRUE(decoded.contains(plan.text.name));

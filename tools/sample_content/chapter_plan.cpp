@@ -17,10 +17,11 @@ constexpr double kLongestSeconds = 12;
 constexpr int kWordsToSplit = 4;
 
 // First letters of the other files of a chapter folder. A verse with two
-// movies is read through a pattern widened to its code's first character
-// followed by "*.*", so a code starting with one of these would pull that file
-// into the reading; codes of two characters share their "z" with each other.
-constexpr std::u16string_view kTakenFirstLetters = u"0mowt";
+// movies is read through a pattern widened to its code, or to the code's first
+// character, followed by "*.*": a one-letter code that begins one of these
+// files would pull that file into the reading, and codes of two characters
+// share their "z".
+constexpr std::u16string_view kTakenFirstLetters = u"mowt";
 
 bool canSplit(int verse) {
   const std::string_view code = VerseCode(verse);

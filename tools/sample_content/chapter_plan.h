@@ -17,9 +17,12 @@ namespace hifz::content {
 inline constexpr double kFrameRate = 25;
 /// Verse buttons on one chapter menu page; 47 verses at most need 3 pages.
 inline constexpr int kVersesPerMenuPage = 20;
-/// The whole chapter as one movie. It matches "?-all.gif"; its first
-/// character begins no verse code, so no verse's widened pattern takes it in.
-inline constexpr std::string_view kWholeChapterMovie = "0-all.gif";
+/// The whole chapter as one movie, matching "?-all.gif". "all" has three
+/// characters, so the verse-by-verse pattern "?-???.gif;??-???.gif" lists it
+/// too, whatever its first character; "~" sorts it after every verse, so such
+/// a reading gives the verses first, and begins no verse code, so no verse's
+/// widened pattern takes it in.
+inline constexpr std::string_view kWholeChapterMovie = "~-all.gif";
 
 /// One movie of a verse: the whole verse, or one breath of a verse read in two.
 struct VerseMovie {

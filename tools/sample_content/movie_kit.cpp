@@ -61,12 +61,23 @@ Picture textPicture(const QString& text, const QFont& font, QColor color, const 
 
 QFont fittingFont(QFont font, int largest, int smallest, const QString& text, QSize area) {
   const QRectF box(QPointF(0, 0), area);
-  for (int pixels = largest; pixels > smallest; --pixels) {
+  const auto fits = [&](int pixels) {
     font.setPixelSize(pixels);
     const QRectF needed = textBounds(text, font, box, Qt::AlignCenter);
-    if (needed.width() <= box.width() && needed.height() <= box.height()) return font;
+    return needed.width() <= box.width() && needed.height() <= box.height();
+  };
+  // Larger text needs more room, so halving the range finds the size.
+  int low = smallest;
+  int high = largest;
+  while (low < high) {
+    const int middle = (low + high + 1) / 2;
+    if (fits(middle)) {
+      low = middle;
+    } else {
+      high = middle - 1;
+    }
   }
-  font.setPixelSize(smallest);
+  font.setPixelSize(low);
   return font;
 }
 
