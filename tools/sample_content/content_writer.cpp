@@ -56,18 +56,18 @@ std::vector<ContentFile> dataFolderFiles(const std::vector<ChapterPlan>& plans) 
       {"exit.gif", exitMovie()},
       {"ding.gif", dingMovie()},
   };
+  // The plans follow the catalog, so each group's chapters lie together.
+  std::size_t first = 0;
   for (const CatalogGroup& group : kGroups) {
-    const auto first = std::find_if(plans.begin(), plans.end(), [&](const ChapterPlan& plan) {
-      return plan.chapter.group == group.key;
-    });
-    const auto count = static_cast<std::ptrdiff_t>(chaptersOf(group.key).size());
+    const std::size_t count = chaptersOf(group.key).size();
     files.push_back({std::string(group.listMovie),
-                     chapterListMovie(group.key, std::span(&*first, static_cast<size_t>(count)))});
+                     chapterListMovie(group.key, std::span(plans).subspan(first, count))});
+    first += count;
   }
   return files;
 }
 
-// A folder of its own beside `target`, removed again unless released.
+// A new folder beside `target`, removed again unless moved into its place.
 class StagingFolder {
  public:
   explicit StagingFolder(const fs::path& target) {
