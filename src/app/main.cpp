@@ -21,6 +21,7 @@
 #include "platform/xrandr_display.h"
 #include "shell/form1.h"
 #include "shell/wiring.h"
+#include "view/form1_look.h"
 
 namespace {
 
@@ -69,6 +70,7 @@ int main(int argc, char** argv) {
   hifz::wireForm1(form, msgForm);
 
   hifz::PageMirror mirror(page.bridge(), form.controls());
+  hifz::applyForm1Look(page);
   hifz::MainWindow window(form.window(), page, windows.twipsPerPixelX());
   form.window().setHandle(static_cast<hifz::WindowSystem::WindowHandle>(window.winId()));
 
