@@ -68,6 +68,10 @@ void PageBridge::setFont(const QString& id, const QString& family, double points
         {"color", color}});
 }
 
+void PageBridge::setTextAlignment(const QString& id, const QString& alignment) {
+  post({{"op", "align"}, {"id", id}, {"alignment", alignment}});
+}
+
 void PageBridge::loadMovie(const QString& id, const MovieLoad& movie) {
   post({{"op", "load"},
         {"id", id},

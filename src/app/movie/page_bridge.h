@@ -62,6 +62,8 @@ class PageBridge final : public QObject {
   void setText(const QString& id, const QString& text);
   void setFont(const QString& id, const QString& family, double points, bool bold,
                const QString& color);
+  /// How the text lines up: "start" (right, in the page's right-to-left), "center", "end".
+  void setTextAlignment(const QString& id, const QString& alignment);
 
   /// Drops the slot's movie and loads another; it runs unless `paused`.
   void loadMovie(const QString& id, const MovieLoad& movie);

@@ -3,6 +3,7 @@
 #include <QRect>
 #include <cmath>
 
+#include "controls/simple_controls.h"
 #include "movie/page_bridge.h"
 
 namespace hifz {
@@ -42,8 +43,11 @@ PageMirror::PageMirror(PageBridge& bridge, std::vector<Control*> controls)
       const QString parent = container && !isWindow(*container) ? elementId(*container) : "";
       bridge_.createElement(id, parent, elementKind(control->kind()));
       bridge_.setStackOrder(id, ++order);
+    } else {
+      byId_.insert(QString(), control);  // the page's root
     }
     place(*control);
+    showText(*control);
     control->addObserver(this);
   }
   QObject::connect(
@@ -95,9 +99,21 @@ void PageMirror::controlChanged(const Control& control, Property property) {
     case Property::Visible:
       place(control);
       break;
+    case Property::Caption:
+    case Property::Text:
+      showText(control);
+      break;
     default:
       break;
   }
+}
+
+void PageMirror::showText(const Control& control) {
+  if (isWindow(control)) return;
+  if (const auto* captioned = dynamic_cast<const CaptionedControl*>(&control))
+    bridge_.setText(elementId(control), QString::fromStdString(captioned->caption()));
+  else if (const auto* box = dynamic_cast<const TextBox*>(&control))
+    bridge_.setText(elementId(control), QString::fromStdString(box->text()));
 }
 
 // The window itself is the page's root, at the page's corner; the rest sit

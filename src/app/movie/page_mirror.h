@@ -13,8 +13,9 @@ class PageBridge;
 
 /// Keeps the page's elements in step with a window's controls: one element
 /// per control, inside its container's element (the window is the page's
-/// root), placed and sized in pixels (15 twips each) and shown or hidden with
-/// it. Mouse input on an element runs the control's events.
+/// root), placed and sized in pixels (15 twips each), shown or hidden with
+/// it, showing its caption or text. Mouse input on an element, or on the
+/// window's background, runs the control's events.
 class PageMirror final : public ControlObserver {
  public:
   static constexpr float kTwipsPerPixel = 15;
@@ -33,6 +34,7 @@ class PageMirror final : public ControlObserver {
 
  private:
   void place(const Control& control);
+  void showText(const Control& control);
 
   PageBridge& bridge_;
   std::vector<Control*> controls_;

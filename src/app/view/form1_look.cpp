@@ -49,13 +49,18 @@ struct Font {
   double points;
   bool bold;
   const char* colour;
+  const char* alignment;
 };
 
+// clang-format off
 constexpr Font kFonts[] = {
-    {"Label4", "Amiri", 13.5, true, "#0e3f38"},   {"Label5", "Amiri", 13.5, true, "#0e3f38"},
-    {"Label12", "Amiri", 20.25, true, "#1a1a1a"}, {"Label7", "Amiri", 13.5, true, "#0e3f38"},
-    {"Repeat", "Amiri", 11, true, "#0e3f38"},
+    {"Label4", "Amiri", 13.5, true, "#0e3f38", "center"},
+    {"Label5", "Amiri", 13.5, true, "#0e3f38", "center"},
+    {"Label12", "Amiri", 20.25, true, "#1a1a1a", "start"},
+    {"Label7", "Amiri", 13.5, true, "#0e3f38", "center"},
+    {"Repeat", "Amiri", 11, true, "#0e3f38", "center"},
 };
+// clang-format on
 
 }  // namespace
 
@@ -67,8 +72,10 @@ void applyForm1Look(PageView& page) {
     bridge.setPicture(picture.element, page.files().publish(picture.file, file.readAll()));
   }
   for (const Fill& fill : kFills) bridge.setBackground(fill.element, fill.colour);
-  for (const Font& font : kFonts)
+  for (const Font& font : kFonts) {
     bridge.setFont(font.element, font.family, font.points, font.bold, font.colour);
+    bridge.setTextAlignment(font.element, font.alignment);
+  }
 }
 
 }  // namespace hifz

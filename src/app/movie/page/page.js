@@ -153,6 +153,9 @@
       style.fontWeight = bold ? "bold" : "normal";
       style.color = color;
     },
+    align({ id, alignment }) {
+      element(id).node.style.textAlign = alignment;
+    },
     load(command) {
       const slot = element(command.id);
       dropPlayer(slot);
@@ -199,18 +202,19 @@
     }
   }
 
-  // Mouse input on the window's own elements (a movie handles its own). The
+  // Mouse input on the window and its own elements (a movie handles its own). The
   // button mask is 1 left, 2 right, 4 middle; shift 1, ctrl 2, alt 4;
   // positions are pixels from the element's top left corner.
   const pressedButton = [1, 4, 2];
 
   function mouse(action, event, button) {
-    const node = event.target.closest?.(".element");
+    // The window's own background is the root, "".
+    const node = event.target.closest?.(".element, #root");
     if (!node || node.closest(".movie")) return;
     const box = node.getBoundingClientRect();
     send({
       type: "mouse",
-      id: node.dataset.id,
+      id: node === root ? "" : node.dataset.id,
       action,
       button,
       shift: (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0),
