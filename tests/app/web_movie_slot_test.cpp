@@ -13,6 +13,7 @@
 
 #include "movie/page_bridge.h"
 #include "page_fixture.h"
+#include "sound_recorder.h"
 #include "test_movies.h"
 
 namespace hifz::testing {
@@ -150,6 +151,23 @@ TEST_F(WebMovieSlotTest, StopHaltsTheTimelineWhereItIsAndPlayGoesOn) {
   slot->play();
   EXPECT_TRUE(slot->isPlaying());
   EXPECT_TRUE(waitUntil([&] { return slot->frameNum() != halted; }));
+}
+
+TEST_F(WebMovieSlotTest, StopAndPlayHaltAndResumeTheSound) {
+  if (!canRecordSound()) GTEST_SKIP() << "no null sink to listen to (see scripts/headless)";
+  PageSlot slot("ding", SlotSettings{});
+  slot->setMovie(folder_.add("tone.swf", timelineMovie(24, {}, tone(2))));
+  // The page's first sound waits for the audio device to open.
+  ASSERT_TRUE(waitUntil([] { return loudness(recordSound(200)) > 3000; }));
+  EXPECT_NEAR(toneFrequency(recordSound(500)), 440, 40);
+
+  slot->stop();
+  runFor(100);
+  EXPECT_LT(loudness(recordSound(500)), 100);
+
+  slot->play();
+  runFor(100);
+  EXPECT_GT(loudness(recordSound(500)), 3000);
 }
 
 TEST_F(WebMovieSlotTest, AStopInTheMovieEndsPlayingWithinTwoFrames) {
