@@ -36,15 +36,9 @@ SlotSettings doesNotStart() {
 
 class WebMovieSlotTest : public ::testing::Test {
  protected:
-  // Whether the slot's element holds a player, as the page sees it.
+  // Whether the slot's element holds a player.
   static bool showsAMovie(const std::string& slot) {
-    std::optional<bool> answer;
-    sharedPage().page()->runJavaScript(
-        QStringLiteral("document.querySelector('[data-id=\"%1\"] ruffle-player') !== null")
-            .arg(QString::fromStdString(slot)),
-        [&answer](const QVariant& result) { answer = result.toBool(); });
-    waitUntil([&answer] { return answer.has_value(); });
-    return answer.value_or(false);
+    return pageHas(elementSelector(slot) + " ruffle-player");
   }
 
   MovieFolder folder_;
