@@ -40,7 +40,7 @@
   // timeline was stopped by the movie itself. Silence is counted in page time
   // that passed between animation frames, each step capped, so a page that
   // stalls (and gives Ruffle no chance to report) is not taken for a stop.
-  const kLongestStep = 50;
+  const kLongestStep = 100;
 
   function dropPlayer(slot) {
     if (!slot.player) return;
