@@ -1,7 +1,6 @@
 #include "swf/button.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "swf/bytes.h"
 #include "swf/records.h"
@@ -26,14 +25,14 @@ std::vector<Layer> layers(const Button& button) {
   const ButtonFace down = button.down.value_or(over);
   const ButtonFace hit = button.hit.value_or(button.up);
   std::vector<Layer> result;
-  for (const auto& [face, state] : {std::pair{button.up, kStateUp}, std::pair{over, kStateOver},
-                                    std::pair{down, kStateDown}, std::pair{hit, kStateHit}}) {
+  for (const Layer& state : {Layer{button.up, kStateUp}, Layer{over, kStateOver},
+                             Layer{down, kStateDown}, Layer{hit, kStateHit}}) {
     auto it = std::find_if(result.begin(), result.end(),
-                           [&face](const Layer& layer) { return layer.face == face; });
+                           [&state](const Layer& layer) { return layer.face == state.face; });
     if (it == result.end()) {
-      result.push_back({face, state});
+      result.push_back(state);
     } else {
-      it->states |= state;
+      it->states |= state.states;
     }
   }
   return result;

@@ -127,6 +127,4 @@ unsigned signedBitsNeeded(int32_t value) {
   return static_cast<unsigned>(std::bit_width(magnitude)) + 1;
 }
 
-unsigned unsignedBitsNeeded(uint32_t value) { return static_cast<unsigned>(std::bit_width(value)); }
-
 }  // namespace hifz::swf

@@ -87,7 +87,5 @@ class BitWriter {
 
 // The fewest bits that hold `value` as a two's complement signed field.
 unsigned signedBitsNeeded(int32_t value);
-// The fewest bits that hold `value` as an unsigned field.
-unsigned unsignedBitsNeeded(uint32_t value);
 
 }  // namespace hifz::swf

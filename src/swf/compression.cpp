@@ -78,25 +78,21 @@ Result<std::vector<uint8_t>> inflateLzma(std::span<const uint8_t, kLzmaPropertie
   std::vector<uint8_t> out;
   size_t used = 0;
   lzma_ret status = LZMA_OK;
+  // The rebuilt header goes in first, then the stream itself.
   stream.next_in = header;
   stream.avail_in = sizeof header;
-  bool headerDone = false;
-  size_t fed = 0;
+  bool streamQueued = false;
   while (status == LZMA_OK && growOutput(out, used, outputSize)) {
-    if (stream.avail_in == 0) {
-      if (!headerDone) headerDone = true;
-      if (fed < input.size()) {
-        const size_t chunk = std::min(kMaxFeed, input.size() - fed);
-        stream.next_in = input.data() + fed;
-        stream.avail_in = chunk;
-        fed += chunk;
-      }
+    if (stream.avail_in == 0 && !streamQueued) {
+      stream.next_in = input.data();
+      stream.avail_in = input.size();
+      streamQueued = true;
     }
-    const bool last = headerDone && fed == input.size();
+    const bool allQueued = streamQueued && stream.avail_in == 0;
     stream.next_out = out.data() + used;
     stream.avail_out = out.size() - used;
     const size_t before = stream.avail_out;
-    status = lzma_code(&stream, last ? LZMA_FINISH : LZMA_RUN);
+    status = lzma_code(&stream, allQueued ? LZMA_FINISH : LZMA_RUN);
     used += before - stream.avail_out;
   }
   lzma_end(&stream);

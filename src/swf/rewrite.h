@@ -38,8 +38,9 @@ struct Rewritten {
 };
 
 // Adds a frame marker at the start of every root frame, ahead of the frame's own
-// actions so it runs first, plus the stops asked for in `options`. Fails only on
-// input that does not decode; see readMovie.
-Result<Rewritten> rewriteForSlot(std::span<const uint8_t> movie, const RewriteOptions& options);
+// actions so it runs first, plus the stops asked for in `options`. Fails on what
+// readMovie refuses and on movies of more than 65535 frames.
+Result<Rewritten> rewriteForSlot(std::span<const uint8_t> movie,
+                                 const RewriteOptions& options = {});
 
 }  // namespace hifz::swf

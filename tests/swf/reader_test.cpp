@@ -180,6 +180,12 @@ Bytes noisyMovie() {
   return plainMovie(concat({tagRecord(kDefineBinaryData, noise), kShowFrame, kEnd}));
 }
 
+Bytes manyShowFrames(size_t count) {
+  Bytes tags;
+  for (size_t i = 0; i < count; ++i) tags.insert(tags.end(), kShowFrame.begin(), kShowFrame.end());
+  return plainMovie(concat({tags, kEnd}));
+}
+
 // A movie whose first tag, a DoAction, claims `length` bytes.
 Bytes tagClaiming(uint32_t length, bool longHeader) {
   Bytes file = plainMovie(concat({tagRecord(tag::kDoAction, {0x07, 0x00}, longHeader), kEnd}));
@@ -235,6 +241,7 @@ TEST(ReaderTest, RejectsBrokenInput) {
       {"stops between tags", cut(good, good.size() - 2), ErrorCode::kTruncated},
       {"tag longer than the data", tagClaiming(62, false), ErrorCode::kTruncated},
       {"long tag header claiming 4 GiB", tagClaiming(0xffffffff, true), ErrorCode::kTruncated},
+      {"more tags than any real movie", manyShowFrames(kMaxTags + 1), ErrorCode::kTooLarge},
       {"zlib stream corrupt", zlibWithCorruptStream(), ErrorCode::kBadCompression},
       {"zlib stream cut short", cut(goodZlib, goodZlib.size() / 2), ErrorCode::kTruncated},
       {"zlib stream missing", cut(goodZlib, 8), ErrorCode::kTruncated},

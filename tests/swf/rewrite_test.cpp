@@ -220,11 +220,26 @@ TEST(RewriteTest, AddsTheMissingEndTag) {
   EXPECT_EQ(movie.tags.back().end(), movie.bytes.size());
 }
 
-TEST(RewriteTest, ReportsInputThatDoesNotDecode) {
-  const Bytes garbage = {'C', 'W', 'S', 10, 100, 0, 0, 0, 1, 2, 3, 4};
-  auto result = rewriteForSlot(garbage, {});
-  ASSERT_FALSE(result);
-  EXPECT_EQ(result.error().code, ErrorCode::kBadCompression);
+TEST(RewriteTest, ReportsInputItCannotHandle) {
+  Bytes manyFrames;
+  for (int i = 0; i < 65536; ++i) manyFrames.insert(manyFrames.end(), {0x40, 0x00});
+  const Bytes whole = threeFrames();
+  struct Case {
+    const char* name;
+    Bytes movie;
+    ErrorCode expected;
+  };
+  const Case cases[] = {
+      {"undecodable", {'C', 'W', 'S', 10, 100, 0, 0, 0, 1, 2, 3, 4}, ErrorCode::kBadCompression},
+      {"truncated", Bytes(whole.begin(), whole.end() - 3), ErrorCode::kTruncated},
+      {"more frames than a player counts", plainMovie(concat({manyFrames, kEnd})),
+       ErrorCode::kTooLarge},
+  };
+  for (const Case& c : cases) {
+    auto result = rewriteForSlot(c.movie, {});
+    ASSERT_FALSE(result) << c.name;
+    EXPECT_EQ(result.error().code, c.expected) << c.name;
+  }
 }
 
 }  // namespace
