@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <utility>
@@ -228,6 +230,36 @@ TEST_F(WebMovieSlotTest, BlankThenMovieStartsTheMovieAfresh) {
     }));
     EXPECT_EQ(frames, (std::vector<int>{0, 1, 2, 3}));
   }
+}
+
+// Whether the page shows the colour 0xRRGGBB at `at`, give or take a little.
+bool showsColor(QPoint at, std::uint32_t color) {
+  const QImage pixel = sharedPage().grab(QRect(at, QSize(1, 1))).toImage();
+  if (pixel.isNull()) return false;
+  const QRgb seen = pixel.pixel(0, 0);
+  return std::abs(qRed(seen) - int(color >> 16)) < 8 &&
+         std::abs(qGreen(seen) - int((color >> 8) & 0xff)) < 8 &&
+         std::abs(qBlue(seen) - int(color & 0xff)) < 8;
+}
+
+TEST_F(WebMovieSlotTest, ChapterListSlotsShowMoviesAtTheirOwnSize) {
+  // A slot twice the movie's size on a navy window: shown all, the movie
+  // fills it; at its own size, it sits in the middle of its white stage.
+  const QRect area(0, 0, 2 * kMovieWidth, 2 * kMovieHeight);
+  const QPoint corner(8, 8);
+  const std::string still = folder_.add("still.swf", timelineMovie(1));
+  sharedPage().bridge().setBackground("", "#000080");
+  for (const ScaleMode scale : {ScaleMode::ShowAll, ScaleMode::NoScale}) {
+    SCOPED_TRACE(scale == ScaleMode::ShowAll ? "show all" : "no scale");
+    SlotSettings settings;
+    settings.scale = scale;
+    PageSlot slot("verses3", settings, area);
+    slot->setMovie(still);
+    ASSERT_TRUE(waitUntil([&] { return showsColor(area.center(), frameColor(0)); }));
+    runFor(2 * kFrameMs);
+    EXPECT_TRUE(showsColor(corner, scale == ScaleMode::ShowAll ? frameColor(0) : 0xffffff));
+  }
+  sharedPage().bridge().setBackground("", "");
 }
 
 TEST_F(WebMovieSlotTest, NineSlotsStartTogether) {
