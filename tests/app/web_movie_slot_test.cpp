@@ -232,6 +232,21 @@ TEST_F(WebMovieSlotTest, BlankThenMovieStartsTheMovieAfresh) {
   }
 }
 
+TEST_F(WebMovieSlotTest, MoviesStartAndPlayWhileTheWindowIsHidden) {
+  PageSlot playing("verses4", SlotSettings{});
+  PageSlot loaded("verses1", SlotSettings{});
+  playing->setMovie(second_);
+  ASSERT_TRUE(waitUntil([&] { return playing->frameNum() >= 1; }));
+  struct ShownAgain {
+    ~ShownAgain() { sharedPage().show(); }
+  } shownAgain;
+  sharedPage().hide();
+  loaded->setMovie(second_);
+  const int hiddenAt = playing->frameNum();
+  EXPECT_TRUE(waitUntil([&] { return loaded->frameNum() >= 3; }));
+  EXPECT_NE(playing->frameNum(), hiddenAt);
+}
+
 // Whether the page shows the colour 0xRRGGBB at `at`, give or take a little.
 bool showsColor(QPoint at, std::uint32_t color) {
   const QImage pixel = sharedPage().grab(QRect(at, QSize(1, 1))).toImage();
