@@ -37,6 +37,7 @@ constexpr int kSlotWidth = 266;
 constexpr int kSlotHeight = 200;
 constexpr int kRounds = 10;
 constexpr int kClicks = 20;
+constexpr int kReloads = 100;
 
 QRect slotArea(int index) {
   return QRect(kSlotWidth * (index % 3), kSlotHeight * (index / 3), kSlotWidth, kSlotHeight);
@@ -96,6 +97,9 @@ int run() {
   PageMirror mirror(bridge, controls);
   qint64 ready = -1;
   QObject::connect(&bridge, &PageBridge::ready, [&] { ready = sinceStart.elapsed(); });
+  std::map<QString, qint64> loads;
+  QObject::connect(&bridge, &PageBridge::movieLoaded,
+                   [&](const QString& id, int) { loads.try_emplace(id, sinceStart.elapsed()); });
   std::map<QString, qint64> firstFrames;
   QObject::connect(&bridge, &PageBridge::frameReached, [&](const QString& id, int, int) {
     firstFrames.try_emplace(id, sinceStart.elapsed());
@@ -107,8 +111,12 @@ int run() {
   }
   qint64 allPlaying = 0;
   for (const auto& [id, at] : firstFrames) allPlaying = std::max(allPlaying, at);
+  qint64 allLoaded = 0;
+  for (const auto& [id, at] : loads) allLoaded = std::max(allLoaded, at);
   std::printf("page ready:                     %5lld ms after the page started\n",
               static_cast<long long>(ready));
+  std::printf("nine slots loaded:              %5lld ms after the page started\n",
+              static_cast<long long>(allLoaded));
   std::printf("nine slots playing:             %5lld ms after the page started (goal 1500)\n",
               static_cast<long long>(allPlaying));
 
@@ -178,6 +186,18 @@ int run() {
   const Spread click = spread(latencies);
   std::printf("click to FSCommand:             median %5.1f ms, max %5.1f ms (%d clicks)\n",
               click.median, click.max, kClicks);
+
+  // Whether memory grows as slots load movie after movie (the sequencer
+  // loads one per verse).
+  for (int load = 0; load < kReloads; ++load) {
+    nine[2 + load % 7]->setMovie(blank);
+    nine[2 + load % 7]->setMovie(looping);
+    runFor(150);
+  }
+  runFor(2000);
+  const Memory later = treeMemory(getpid());
+  std::printf("memory after %d more loads:    %7.1f MB PSS in %d processes\n", kReloads,
+              later.pssMegabytes, later.processes);
   return 0;
 }
 

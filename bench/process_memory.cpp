@@ -1,5 +1,6 @@
 #include "process_memory.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -46,6 +47,7 @@ Memory treeMemory(pid_t root) {
     const pid_t pid = pending.back();
     pending.pop_back();
     memory.pssMegabytes += pssKilobytes(pid) / 1024;
+    std::fprintf(stderr, "  %d %.1f MB\n", pid, pssKilobytes(pid) / 1024);
     ++memory.processes;
     const auto [first, last] = children.equal_range(pid);
     for (auto it = first; it != last; ++it) pending.push_back(it->second);
