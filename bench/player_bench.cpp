@@ -17,7 +17,6 @@
 
 #include "movie/page_bridge.h"
 #include "movie/page_mirror.h"
-#include "movie/page_scheme.h"
 #include "movie/page_view.h"
 #include "movie/ruffle_package.h"
 #include "movie/web_movie_slot.h"
@@ -205,7 +204,7 @@ int run() {
 }  // namespace hifz::bench
 
 int main(int argc, char** argv) {
-  hifz::registerPageScheme();
+  hifz::preparePageView();
   QApplication application(argc, argv);
   return hifz::bench::run();
 }

@@ -1,5 +1,6 @@
 #include "movie/page_view.h"
 
+#include <QByteArray>
 #include <QWebChannel>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -9,6 +10,15 @@
 #include "movie/request_guard.h"
 
 namespace hifz {
+
+void preparePageView() {
+  registerPageScheme();
+  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+  if (!flags.contains("--js-flags")) {
+    flags += flags.isEmpty() ? "" : " ";
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + "--js-flags=--wasm-lazy-compilation");
+  }
+}
 
 PageView::PageView(const QDir& rufflePackage, QWidget* parent)
     : QWebEngineView(parent),
