@@ -1,6 +1,7 @@
 #include "movie/page_view.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QWebChannel>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -13,6 +14,8 @@ namespace hifz {
 
 void preparePageView() {
   registerPageScheme();
+  // The program keeps no files; Qt would keep compiled shaders.
+  QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
   QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
   if (!flags.contains("--js-flags")) {
     flags += flags.isEmpty() ? "" : " ";
