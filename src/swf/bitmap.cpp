@@ -21,15 +21,26 @@ std::vector<uint8_t> encodeBitmap(CharacterId id, const Bitmap& bitmap) {
   if (bitmap.argb.size() != size_t{bitmap.width} * bitmap.height) {
     throw std::invalid_argument("bitmap pixel count does not match its size");
   }
-  // Players expect premultiplied alpha here.
-  std::vector<uint8_t> pixels;
-  pixels.reserve(bitmap.argb.size() * 4);
-  for (uint32_t argb : bitmap.argb) {
+  // Players expect premultiplied alpha here. Plain indexing and the two common
+  // cases, clear and opaque, keep whole-page bitmaps quick even unoptimised.
+  const size_t count = bitmap.argb.size();
+  const uint32_t* in = bitmap.argb.data();
+  std::vector<uint8_t> pixels(count * 4);
+  uint8_t* pixel = pixels.data();
+  for (size_t i = 0; i < count; ++i, pixel += 4) {
+    const uint32_t argb = in[i];
     const uint32_t alpha = argb >> 24;
-    pixels.push_back(static_cast<uint8_t>(alpha));
-    pixels.push_back(premultiply((argb >> 16) & 0xff, alpha));
-    pixels.push_back(premultiply((argb >> 8) & 0xff, alpha));
-    pixels.push_back(premultiply(argb & 0xff, alpha));
+    if (alpha == 0) continue;
+    pixel[0] = static_cast<uint8_t>(alpha);
+    if (alpha == 255) {
+      pixel[1] = static_cast<uint8_t>(argb >> 16);
+      pixel[2] = static_cast<uint8_t>(argb >> 8);
+      pixel[3] = static_cast<uint8_t>(argb);
+    } else {
+      pixel[1] = premultiply((argb >> 16) & 0xff, alpha);
+      pixel[2] = premultiply((argb >> 8) & 0xff, alpha);
+      pixel[3] = premultiply(argb & 0xff, alpha);
+    }
   }
   ByteWriter out;
   out.u16(id);

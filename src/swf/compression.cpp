@@ -109,7 +109,7 @@ std::vector<uint8_t> deflateZlib(std::span<const uint8_t> input) {
   uLongf size = compressBound(static_cast<uLong>(input.size()));
   std::vector<uint8_t> out(size);
   if (compress2(out.data(), &size, input.data(), static_cast<uLong>(input.size()),
-                Z_BEST_COMPRESSION) != Z_OK) {
+                Z_DEFAULT_COMPRESSION) != Z_OK) {
     throw std::runtime_error("zlib: compression failed");
   }
   out.resize(size);

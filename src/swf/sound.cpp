@@ -48,11 +48,14 @@ Pcm sineTone(double frequency, double seconds, double amplitude, SampleRate rate
 }
 
 void appendSamples(std::vector<uint8_t>& out, std::span<const int16_t> samples) {
-  out.reserve(out.size() + samples.size() * 2);
-  for (int16_t sample : samples) {
-    const auto bits = static_cast<uint16_t>(sample);
-    out.push_back(static_cast<uint8_t>(bits));
-    out.push_back(static_cast<uint8_t>(bits >> 8));
+  const size_t start = out.size();
+  out.resize(start + samples.size() * 2);
+  uint8_t* bytes = out.data() + start;
+  const int16_t* in = samples.data();
+  for (size_t i = 0; i < samples.size(); ++i) {
+    const auto bits = static_cast<uint16_t>(in[i]);
+    bytes[2 * i] = static_cast<uint8_t>(bits);
+    bytes[2 * i + 1] = static_cast<uint8_t>(bits >> 8);
   }
 }
 

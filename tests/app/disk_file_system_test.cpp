@@ -1,10 +1,10 @@
+#include "platform/disk_file_system.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-
-#include "platform/disk_file_system.h"
 
 namespace hifz {
 namespace {

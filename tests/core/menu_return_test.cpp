@@ -40,7 +40,8 @@ TEST_F(MenuReturn, MenuWithAnUnknownPageNameLoadsTheFolderItself) {
     flash1().loads.clear();
     form().state().MenuMovie = name;
     form().run("Menu");
-    EXPECT_THAT(flash1().loads, ElementsAre("C:\\Hifz\\2 blank.gif", "C:\\Hifz\\data\\1-1\\An Nas\\"))
+    EXPECT_THAT(flash1().loads,
+                ElementsAre("C:\\Hifz\\2 blank.gif", "C:\\Hifz\\data\\1-1\\An Nas\\"))
         << name;
   }
 }

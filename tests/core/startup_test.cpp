@@ -18,7 +18,8 @@ struct PlacementCase {
 };
 
 TEST(StartUp, MeasuresTheScreenAndCentresTheRunningWindow) {
-  const PlacementCase cases[] = {{1024, 768, 1680, 1260}, {800, 600, 0, 0}, {1920, 1080, 8400, 3600}};
+  const PlacementCase cases[] = {
+      {1024, 768, 1680, 1260}, {800, 600, 0, 0}, {1920, 1080, 8400, 3600}};
   for (const auto& c : cases) {
     TestProgram program;
     program.windows.widthPx = c.widthPx;
@@ -61,7 +62,8 @@ TEST(StartUp, LoadsEachMenuScreenMovieAfterTheBlankMovie) {
       {"ExitMe", "exit.gif"},
   };
   for (const auto& [slot, movie] : expected)
-    EXPECT_THAT(program.slot(slot).loads, ElementsAre(blank, std::string("C:\\Hifz\\data\\") + movie))
+    EXPECT_THAT(program.slot(slot).loads,
+                ElementsAre(blank, std::string("C:\\Hifz\\data\\") + movie))
         << slot;
   // The click sound and the chapter menu are asked for before the data folder is known.
   EXPECT_THAT(program.slot("ding").loads, ElementsAre(blank, "C:\\Hifzding.gif"));
@@ -102,7 +104,8 @@ TEST(StartUp, CompleteStartUpEndState) {
   // panel; every other panel stays out of sight.
   for (const char* shown : {"Picture8", "StartFlash", "Picture12", "TopMenu", "Picture11"})
     EXPECT_TRUE(form.control(shown).visible()) << shown;
-  for (const char* hidden : {"Picture9", "Picture10", "Picture13", "Picture3", "Picture4", "Picture2"})
+  for (const char* hidden :
+       {"Picture9", "Picture10", "Picture13", "Picture3", "Picture4", "Picture2"})
     EXPECT_FALSE(form.control(hidden).visible()) << hidden;
 }
 

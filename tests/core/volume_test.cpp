@@ -10,8 +10,8 @@ namespace hifz {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 using testing::FakeMixer;
+using ::testing::IsEmpty;
 using testing::TestProgram;
 
 TEST(VolumeM, FindMixerControlCopiesTheControlOfTheFirstMatchingLine) {
@@ -42,8 +42,8 @@ TEST(VolumeM, SetMixerControlValueSendsOneValueOrNothing) {
   EXPECT_EQ(SetMixerControlValue(mixer, 0x77, speakers, 0), 0);
   EXPECT_EQ(SetMixerControlValue(mixer, 0, speakers, 5), 0);
   EXPECT_EQ(SetMixerControlValue(mixer, 0x77, MixerControlRecord{}, 5), 0);
-  EXPECT_THAT(mixer.writes, ElementsAre(std::make_tuple(0x77u, 17u, 9362u),
-                                        std::make_tuple(0x77u, 17u, 0u)));
+  EXPECT_THAT(mixer.writes,
+              ElementsAre(std::make_tuple(0x77u, 17u, 9362u), std::make_tuple(0x77u, 17u, 0u)));
 }
 
 class VolumeButtons : public ::testing::Test {

@@ -9,7 +9,8 @@ namespace {
 std::string normalised(const std::string& path) {
   std::string out;
   for (char c : path) {
-    const char mapped = c == '\\' ? '/' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const char mapped =
+        c == '\\' ? '/' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (mapped == '/' && !out.empty() && out.back() == '/') continue;
     out += mapped;
   }

@@ -22,9 +22,9 @@ class FakeFileSystem final : public FileSystem {
   std::optional<std::vector<std::uint8_t>> readFile(const std::string& path) const override;
 
  private:
-  std::set<std::string> folders_;                  // normalised
-  std::map<std::string, std::string> fileNames_;   // normalised -> name as given
-  std::map<std::string, std::string> contents_;    // normalised -> bytes
+  std::set<std::string> folders_;                 // normalised
+  std::map<std::string, std::string> fileNames_;  // normalised -> name as given
+  std::map<std::string, std::string> contents_;   // normalised -> bytes
 };
 
 }  // namespace hifz::testing

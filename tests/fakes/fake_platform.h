@@ -4,6 +4,7 @@
 #include <deque>
 #include <map>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -13,11 +14,13 @@
 #include "platform/mixer.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
+#include "platform/text_measure.h"
 #include "platform/window_system.h"
 
 namespace hifz::testing {
 
-/// A screen of a given size in pixels and twips per pixel.
+/// A screen of a given size in pixels and twips per pixel; it records what is
+/// asked of the windows on it.
 class FakeWindowSystem final : public WindowSystem {
  public:
   float screenWidthTwips() const override { return widthPx * twipsPerPixel; }
@@ -27,11 +30,34 @@ class FakeWindowSystem final : public WindowSystem {
   void setTopMost(WindowHandle window, bool topMost) override {
     topMostCalls.emplace_back(window, topMost);
   }
+  WindowHandle openWindow(WindowControl&, std::span<Control* const>) override {
+    opened.push_back(nextHandle);
+    return nextHandle++;
+  }
+  void closeWindow(WindowHandle window) override { closed.push_back(window); }
+  void activate(WindowHandle window) override { activated.push_back(window); }
+  void endProgram() override { ++endings; }
 
   float widthPx = 1024;
   float heightPx = 768;
   float twipsPerPixel = 15;
   std::vector<std::pair<WindowHandle, bool>> topMostCalls;
+  WindowHandle nextHandle = 0xD1;
+  std::vector<WindowHandle> opened;
+  std::vector<WindowHandle> closed;
+  std::vector<WindowHandle> activated;
+  int endings = 0;
+};
+
+/// Sizes texts as the test says; any other text measures `otherwise`.
+class FakeTextMeasure final : public TextMeasure {
+ public:
+  TextSize measure(std::string_view text) const override {
+    const auto found = sizes.find(std::string(text));
+    return found == sizes.end() ? otherwise : found->second;
+  }
+  std::map<std::string, TextSize> sizes;
+  TextSize otherwise{1755, 240};
 };
 
 /// A display whose mode test answers what the test says; it records what is asked.

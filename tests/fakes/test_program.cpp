@@ -14,7 +14,9 @@ TestProgram::TestProgram(std::string applicationFolder) {
   form = std::make_unique<Form1>(
       Platform{windows, display, mixer, shell, sound, messages, files, clock}, makeSlot,
       std::move(applicationFolder));
-  wireForm1(*form);
+  form->window().setHandle(kMainWindowHandle);
+  msgForm = std::make_unique<MsgFormHolder>(*form, textMeasure, kWebsite);
+  wireForm1(*form, *msgForm);
 }
 
 }  // namespace hifz::testing

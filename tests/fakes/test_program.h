@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "dialog/msg_form_holder.h"
 #include "fake_file_system.h"
 #include "fake_movie_slot.h"
 #include "fake_platform.h"
@@ -12,15 +13,20 @@
 
 namespace hifz::testing {
 
-/// The main window, wired as the program wires it, on fakes of every platform
-/// service. Nothing runs until the test calls load().
+/// The main window and the message dialog, wired as the program wires them, on
+/// fakes of every platform service. Nothing runs until the test calls load().
 class TestProgram {
  public:
+  static constexpr const char* kWebsite = "https://hifz.example/";
+  static constexpr WindowSystem::WindowHandle kMainWindowHandle = 0xF1;
+
   explicit TestProgram(std::string applicationFolder = "C:\\Hifz");
 
   /// Runs the start-up procedure.
   void load() { form->window().onLoad(); }
   FakeMovieSlot& slot(const std::string& name) { return *slots.at(name); }
+  /// The message dialog while it exists, else null.
+  MsgForm* dialog() const { return msgForm->current(); }
 
   FakeWindowSystem windows;
   FakeDisplay display;
@@ -30,8 +36,10 @@ class TestProgram {
   FakeMessageBox messages;
   FakeFileSystem files;
   VirtualClock clock;
+  FakeTextMeasure textMeasure;
   std::map<std::string, FakeMovieSlot*> slots;
   std::unique_ptr<Form1> form;
+  std::unique_ptr<MsgFormHolder> msgForm;
 };
 
 }  // namespace hifz::testing

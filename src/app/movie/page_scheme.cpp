@@ -17,7 +17,8 @@ QByteArray mimeType(const QString& path) {
       {"css", "text/css"},          {"wasm", "application/wasm"},
       {"json", "application/json"}, {"png", "image/png"},
       {"gif", "image/gif"},         {"bmp", "image/bmp"},
-      {"jpg", "image/jpeg"},        {"swf", "application/x-shockwave-flash"}};
+      {"jpg", "image/jpeg"},        {"swf", "application/x-shockwave-flash"},
+      {"svg", "image/svg+xml"}};
   return types.value(QFileInfo(path).suffix().toLower(), "application/octet-stream");
 }
 

@@ -22,7 +22,7 @@ std::int16_t SetMixerControlValue(Mixer& mixer, MixerHandle handle,
   if (handle == 0 || control.dwControlID == 0) return kFalse16;
   const auto details = static_cast<std::uint32_t>(value);
   return mixer.setControlValue(handle, control.dwControlID, details) == kMixerNoError ? kTrue16
-                                                                                     : kFalse16;
+                                                                                      : kFalse16;
 }
 
 }  // namespace hifz

@@ -29,6 +29,10 @@ void Control::mouseMove(const MouseEvent& event) {
   if (onMouseMove) onMouseMove(event);
 }
 
+void Control::mouseUp(const MouseEvent& event) {
+  if (onMouseUp) onMouseUp(event);
+}
+
 void Control::addObserver(ControlObserver* observer) { observers_.push_back(observer); }
 
 void Control::removeObserver(ControlObserver* observer) {

@@ -33,6 +33,8 @@ enum class Property {
   Text,
   Value,
   BorderStyle,
+  ForeColor,
+  BackColor,
   WindowState,
   Items,
   ListIndex,
@@ -97,11 +99,13 @@ class Control {
   void doubleClick();
   void mouseDown(const MouseEvent& event);
   void mouseMove(const MouseEvent& event);
+  void mouseUp(const MouseEvent& event);
 
   std::function<void()> onClick;
   std::function<void()> onDoubleClick;
   std::function<void(const MouseEvent&)> onMouseDown;
   std::function<void(const MouseEvent&)> onMouseMove;
+  std::function<void(const MouseEvent&)> onMouseUp;
 
   void addObserver(ControlObserver* observer);
   void removeObserver(ControlObserver* observer);

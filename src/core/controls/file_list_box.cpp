@@ -35,12 +35,11 @@ void FileListBox::refresh() {
   if (!path_.empty()) {
     for (std::string& name : files_.fileNames(path_))
       if (matchesFilePattern(name, pattern_)) entries_.push_back(std::move(name));
-    std::sort(entries_.begin(), entries_.end(),
-              [](const std::string& a, const std::string& b) {
-                // Names that differ only in letter case keep a fixed order.
-                if (fileNameLess(a, b)) return true;
-                return !fileNameLess(b, a) && a < b;
-              });
+    std::sort(entries_.begin(), entries_.end(), [](const std::string& a, const std::string& b) {
+      // Names that differ only in letter case keep a fixed order.
+      if (fileNameLess(a, b)) return true;
+      return !fileNameLess(b, a) && a < b;
+    });
   }
   listIndex_ = -1;
   notify(Property::Items);

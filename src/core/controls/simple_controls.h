@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "controls/colour.h"
 #include "controls/control.h"
 
 namespace hifz {
@@ -20,6 +21,11 @@ class CaptionedControl : public Control {
 class Label final : public CaptionedControl {
  public:
   explicit Label(std::string name) : CaptionedControl(std::move(name), ControlKind::Label) {}
+  Colour foreColor() const { return foreColor_; }
+  void setForeColor(Colour value) { assign(foreColor_, value, Property::ForeColor); }
+
+ private:
+  Colour foreColor_ = kButtonText;
 };
 
 class Frame final : public CaptionedControl {
@@ -40,9 +46,12 @@ class PicturePanel final : public Control {
   /// 0 no border, 1 a single line.
   int borderStyle() const { return borderStyle_; }
   void setBorderStyle(int value) { assign(borderStyle_, value, Property::BorderStyle); }
+  Colour backColor() const { return backColor_; }
+  void setBackColor(Colour value) { assign(backColor_, value, Property::BackColor); }
 
  private:
   int borderStyle_ = 0;
+  Colour backColor_ = kButtonFace;
 };
 
 class TextBox final : public Control {

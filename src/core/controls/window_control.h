@@ -15,12 +15,16 @@ class WindowControl final : public CaptionedControl {
       : CaptionedControl(std::move(name), ControlKind::Window) {}
   WindowState windowState() const { return state_; }
   void setWindowState(WindowState value) { assign(state_, value, Property::WindowState); }
+  /// The on-screen window's handle, given by whoever made that window; 0 before.
+  WindowSystem::WindowHandle handle() const { return handle_; }
+  void setHandle(WindowSystem::WindowHandle value) { handle_ = value; }
 
   std::function<void()> onLoad;
   std::function<void()> onUnload;
 
  private:
   WindowState state_ = WindowState::Normal;
+  WindowSystem::WindowHandle handle_ = 0;
 };
 
 }  // namespace hifz

@@ -61,8 +61,7 @@ class NullMixer final : public Mixer {
   MixerResult lineInfo(MixerHandle, std::uint32_t, std::uint32_t&) override {
     return kMixerInvalidHandle;
   }
-  MixerResult lineControl(MixerHandle, std::uint32_t, std::uint32_t,
-                          MixerControlRecord&) override {
+  MixerResult lineControl(MixerHandle, std::uint32_t, std::uint32_t, MixerControlRecord&) override {
     return kMixerInvalidHandle;
   }
   MixerResult setControlValue(MixerHandle, std::uint32_t, std::uint32_t) override {

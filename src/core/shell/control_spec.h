@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
+#include "controls/colour.h"
 #include "controls/control.h"
 
 namespace hifz {
@@ -22,6 +24,8 @@ struct ControlSpec {
   int index = -1;
   /// Check box value, timer interval in milliseconds, or panel border style.
   std::int64_t value = 0;
+  /// Text colour of a label, background of a panel; none keeps the control's default.
+  std::optional<Colour> colour = std::nullopt;
 };
 
 }  // namespace hifz

@@ -29,19 +29,38 @@ Form1::Form1(Platform platform, MovieSlotFactory slots, std::string applicationF
           made = std::move(panel);
           break;
         }
-        case ControlKind::Frame: made = std::make_unique<Frame>(name); break;
-        case ControlKind::Label: made = std::make_unique<Label>(name); break;
-        case ControlKind::TextBox: made = std::make_unique<TextBox>(name); break;
-        case ControlKind::CheckBox: made = std::make_unique<CheckBox>(name); break;
-        case ControlKind::CommandButton: made = std::make_unique<CommandButton>(name); break;
-        case ControlKind::Image: made = std::make_unique<Image>(name); break;
-        case ControlKind::ListBox: made = std::make_unique<ListBox>(name); break;
+        case ControlKind::Frame:
+          made = std::make_unique<Frame>(name);
+          break;
+        case ControlKind::Label:
+          made = std::make_unique<Label>(name);
+          break;
+        case ControlKind::TextBox:
+          made = std::make_unique<TextBox>(name);
+          break;
+        case ControlKind::CheckBox:
+          made = std::make_unique<CheckBox>(name);
+          break;
+        case ControlKind::CommandButton:
+          made = std::make_unique<CommandButton>(name);
+          break;
+        case ControlKind::Image:
+          made = std::make_unique<Image>(name);
+          break;
+        case ControlKind::ListBox:
+          made = std::make_unique<ListBox>(name);
+          break;
         case ControlKind::FileListBox:
           made = std::make_unique<FileListBox>(name, platform_.files);
           break;
-        case ControlKind::Timer: made = std::make_unique<Timer>(name, platform_.clock); break;
-        case ControlKind::MovieSlot: made = slots(name, form1SlotSettings(name)); break;
-        case ControlKind::Window: break;
+        case ControlKind::Timer:
+          made = std::make_unique<Timer>(name, platform_.clock);
+          break;
+        case ControlKind::MovieSlot:
+          made = slots(name, form1SlotSettings(name));
+          break;
+        case ControlKind::Window:
+          break;
       }
       control = made.get();
       owned_.push_back(std::move(made));

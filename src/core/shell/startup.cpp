@@ -40,8 +40,8 @@ void startUp(Form1& form) {
   WindowSystem& screen = platform.windows;
   WindowControl& window = form.window();
 
-  state.ScreenWidthPx =
-      static_cast<std::int32_t>(std::nearbyint(screen.screenWidthTwips() / screen.twipsPerPixelX()));
+  state.ScreenWidthPx = static_cast<std::int32_t>(
+      std::nearbyint(screen.screenWidthTwips() / screen.twipsPerPixelX()));
   state.ScreenHeightPx = static_cast<std::int32_t>(
       std::nearbyint(screen.screenHeightTwips() / screen.twipsPerPixelY()));
   state.DisplayDC = platform.display.openContext();

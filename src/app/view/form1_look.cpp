@@ -1,0 +1,74 @@
+#include "view/form1_look.h"
+
+#include <QFile>
+
+#include "movie/page_bridge.h"
+#include "movie/page_scheme.h"
+#include "movie/page_view.h"
+
+namespace hifz {
+namespace {
+
+struct Picture {
+  const char* element;  // "" is the window itself
+  const char* file;     // in the program's resources, under :/pictures
+};
+
+constexpr Picture kPictures[] = {
+    {"", "background.svg"},
+    {"Picture11", "credits.svg"},
+    {"Picture13", "acknowledgements.svg"},
+    {"Picture3", "breaths.svg"},
+    {"Picture4", "range.svg"},
+    {"Picture9", "options.svg"},
+    {"Picture7", "volume_scale.svg"},
+    {"Picture5", "reciting.svg"},
+    {"NoOthmani", "no_othmani.svg"},
+    {"playing", "stop.svg"},
+    {"Image7", "website.svg"},
+    {"Image21", "close.svg"},
+    {"VUP", "volume_up.svg"},
+    {"Vdown", "volume_down.svg"},
+};
+
+struct Fill {
+  const char* element;
+  const char* colour;
+};
+
+// Panels are opaque: what lies behind them must not show through.
+constexpr Fill kFills[] = {
+    {"Picture8", "#082b27"}, {"Picture12", "#082b27"}, {"Picture10", "#ffffff"},
+    {"Picture6", "#e0e0e0"}, {"volstate", "#ffffff"},  {"Picture2", "#d4d0c8"},
+    {"Picture1", "#d4d0c8"}, {"Frame1", "#d4d0c8"},
+};
+
+struct Font {
+  const char* element;
+  const char* family;
+  double points;
+  bool bold;
+  const char* colour;
+};
+
+constexpr Font kFonts[] = {
+    {"Label4", "Amiri", 13.5, true, "#0e3f38"},   {"Label5", "Amiri", 13.5, true, "#0e3f38"},
+    {"Label12", "Amiri", 20.25, true, "#1a1a1a"}, {"Label7", "Amiri", 13.5, true, "#0e3f38"},
+    {"Repeat", "Amiri", 11, true, "#0e3f38"},
+};
+
+}  // namespace
+
+void applyForm1Look(PageView& page) {
+  PageBridge& bridge = page.bridge();
+  for (const Picture& picture : kPictures) {
+    QFile file(QStringLiteral(":/pictures/") + picture.file);
+    if (!file.open(QIODevice::ReadOnly)) continue;
+    bridge.setPicture(picture.element, page.files().publish(picture.file, file.readAll()));
+  }
+  for (const Fill& fill : kFills) bridge.setBackground(fill.element, fill.colour);
+  for (const Font& font : kFonts)
+    bridge.setFont(font.element, font.family, font.points, font.bold, font.colour);
+}
+
+}  // namespace hifz

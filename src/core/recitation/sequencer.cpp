@@ -1,0 +1,172 @@
+#include "recitation/sequencer.h"
+
+#include "controls/number_text.h"
+#include "recitation/reading_rules.h"
+#include "shell/form1.h"
+
+namespace hifz {
+namespace {
+
+constexpr std::int64_t kNextPlayDelay = 5;
+constexpr double kMillisecondsPerFrame = 40;
+
+double numberIn(const std::string& text) { return textNumber(text).value_or(0); }
+
+bool inRangeMode(const Form1& form) { return form.state().RangeMode == 1; }
+
+void stopIt(Form1& form) {
+  CommandButton& button = form.button("StopIt");
+  if (button.caption() == "On") {
+    button.setCaption("Off");
+    form.run("Read");
+    return;
+  }
+  MovieSlot& display = form.slot("flash1");
+  form.reloadMovie(display, form.chapterFilePath(form.state().VerseFile));
+  display.stop();
+  form.timer("Timer1").setInterval(0);
+  cancelPendingPause(form);
+  button.setCaption("On");
+  form.run("Menu");
+}
+
+void read(Form1& form) {
+  MainWindowState& state = form.state();
+  const bool rangeMode = inRangeMode(form);
+  PicturePanel& reciting = form.panel("Picture5");
+  FileListBox& files = form.fileList("File1");
+  ListBox& range = form.listBox("List1");
+  form.label("Label6").setCaption(numberText(state.RangeMode));
+  reciting.setVisible(false);
+  if ((rangeMode ? range.listCount() : files.listCount()) == 0) {
+    endEmptyReading(form);
+    return;
+  }
+  if (!rangeMode) {
+    if (atListEnd(state.VerseIndex, files.listCount())) {
+      state.VerseIndex = 0;
+      return;
+    }
+    files.setListIndex(state.VerseIndex);
+  }
+  if (form.label("kind").caption() != "all" && files.listCount() > 1) {
+    files.setPattern(widenedPattern(files.fileName()));
+    files.setListIndex(state.VerseIndex);
+  }
+  form.timer("Timer1").setInterval(timerPeriod(form));
+  state.VerseFile = files.fileName();
+  if (rangeMode) {
+    range.setListIndex(state.VerseIndex);
+    state.VerseFile = range.text();
+  }
+  form.image("playing").setVisible(true);
+  MovieSlot& display = form.slot("flash1");
+  display.setMovie(form.chapterFilePath(state.VerseFile));
+  reciting.setVisible(true);
+  display.play();
+}
+
+// After the last play of a range's last entry: leave range mode with an empty
+// file list and stop, which brings the chapter menu back.
+void endRange(Form1& form) {
+  MainWindowState& state = form.state();
+  state.RangeMode = 0;
+  state.VerseIndex = 0;
+  form.fileList("File1").setPattern("X.x");
+  form.button("StopIt").setCaption("off");
+  form.run("StopIt");
+}
+
+void startNextEntry(Form1& form, bool pauseMode) {
+  MainWindowState& state = form.state();
+  if (inRangeMode(form)) {
+    if (!atListEnd(state.VerseIndex, form.listBox("List1").listCount())) form.run("Read");
+    return;
+  }
+  if (atListEnd(state.VerseIndex, form.fileList("File1").listCount())) {
+    state.VerseIndex = 0;
+    form.panel("Picture5").setVisible(false);
+    form.run("Menu");
+    return;
+  }
+  Timer& pause = form.timer("Timer2");
+  if (!pauseMode) {
+    pause.setInterval(kNextPlayDelay);
+    return;
+  }
+  pause.setInterval(timerPeriod(form));
+  form.panel("Picture5").setVisible(false);
+  form.platform().sound.beep();
+}
+
+void poll(Form1& form) {
+  if (form.button("StopIt").caption() == "On") return;
+  MainWindowState& state = form.state();
+  const MovieSlot& display = form.slot("flash1");
+  Label& frame = form.label("Label1");
+  frame.setCaption(numberText(display.frameNum()));
+  form.label("Label2").setCaption("");
+  form.label("Label3").setCaption(numberText(state.RepeatsDone));
+  if (display.isPlaying()) return;
+
+  Label& breath = form.label("Breath");
+  breath.setCaption(frame.caption());
+  frame.setCaption("End");
+  state.RepeatsDone += 1;
+  // The learner's pause: the chosen seconds on top of the length of the verse just heard.
+  const double pause = numberIn(form.label("Label7").caption()) * 1000 +
+                       numberIn(breath.caption()) * kMillisecondsPerFrame;
+  const bool pauseMode = form.checkBox("Check4").value() == 1;
+  if (pauseMode) form.textBox("Text1").setText(numberText(pause));
+  form.panel("Picture5").setVisible(false);
+  if (repeatCount(form) == state.RepeatsDone) {
+    ++state.VerseIndex;
+    if (startsRangeAgain(form)) state.VerseIndex = 0;
+    state.RepeatsDone = 0;
+  }
+  form.timer("Timer1").setInterval(0);
+  if (inRangeMode(form) && atListEnd(state.VerseIndex, form.listBox("List1").listCount()))
+    endRange(form);
+  startNextEntry(form, pauseMode);
+}
+
+void pauseEnded(Form1& form) {
+  form.run("Read");
+  form.timer("Timer2").setInterval(0);
+}
+
+void reset(Form1& form) {
+  MainWindowState& state = form.state();
+  form.run("DoingIt");
+  form.reloadMovie(form.slot("flash1"), form.chapterFilePath(state.MenuMovie));
+  form.button("StopIt").setCaption("On");
+  cancelPendingPause(form);
+  form.label("Label4").setCaption("0");
+  form.label("Label5").setCaption("0");
+  form.textBox("Text1").setText("500");
+  state.RangeMode = 0;
+  state.VerseIndex = 0;
+  form.checkBox("Check2").setValue(0);
+  form.label("kind").setCaption("0");
+  form.panel("Picture5").setVisible(false);
+  form.image("playing").setVisible(false);
+}
+
+void stopButton(Form1& form) {
+  form.listBox("List1").clear();
+  form.run("DoingIt");
+  form.run("reset");
+}
+
+}  // namespace
+
+void wireSequencer(Form1& form) {
+  form.button("StopIt").onClick = [&form] { stopIt(form); };
+  form.button("Read").onClick = [&form] { read(form); };
+  form.timer("Timer1").onTick = [&form] { poll(form); };
+  form.timer("Timer2").onTick = [&form] { pauseEnded(form); };
+  form.button("reset").onClick = [&form] { reset(form); };
+  form.image("playing").onClick = [&form] { stopButton(form); };
+}
+
+}  // namespace hifz

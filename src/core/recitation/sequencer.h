@@ -1,0 +1,13 @@
+#pragma once
+
+namespace hifz {
+
+class Form1;
+
+/// The reading itself: `StopIt` starts or stops it, `Read` plays the current
+/// entry, `Timer1` polls the main display for the end of a play, `Timer2`
+/// starts the next play after a pause, `reset` returns to idle and the stop
+/// button `playing` ends a reading on the user's click.
+void wireSequencer(Form1& form);
+
+}  // namespace hifz

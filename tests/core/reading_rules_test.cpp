@@ -1,0 +1,248 @@
+#include "recitation/reading_rules.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <tuple>
+#include <utility>
+
+#include "recitation_fixture.h"
+
+namespace hifz {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using testing::Load;
+using testing::MovieLength;
+
+class ReadingRules : public testing::RecitationTest {};
+
+// 1
+TEST_F(ReadingRules, EveryWayOfStoppingCancelsAPendingPause) {
+  const std::pair<const char*, std::function<void(Form1&)>> stops[] = {
+      {"StopIt", [](Form1& form) { form.run("StopIt"); }},
+      {"reset", [](Form1& form) { form.run("reset"); }},
+      {"playing", [](Form1& form) { form.image("playing").click(); }},
+  };
+  addMovies({"5-1.gif"});
+  form().image("Image5(0)").click();
+  form().textBox("Repeat").setText("2");
+  for (const auto& [name, stop] : stops) {
+    form().run("reset");
+    click("5");
+    advance(1000);  // the play has ended; a pause of 1000 + 100 frames of 40 ms runs
+    ASSERT_TRUE(form().timer("Timer2").running()) << name;
+    stop(form());
+    loads.clear();
+    advance(20000);
+    EXPECT_THAT(loads, IsEmpty()) << name;
+    EXPECT_FALSE(form().timer("Timer2").running()) << name;
+  }
+}
+
+// 2
+TEST_F(ReadingRules, AStaleRangeListDoesNotMakeAFileListReadingStartOver) {
+  addMovies({"5-1.gif", "5-2.gif"});
+  form().listBox("List1").addItem("7-1.gif");
+  form().listBox("List1").addItem("8-1.gif");
+  form().checkBox("Check3").setValue(1);
+  click("5");
+  advance(5000);
+  EXPECT_THAT(loads, ElementsAre(Load{0, "5-1.gif"}, Load{505, "5-2.gif"},
+                                 Load{1005, "2 blank.gif"}, Load{1005, "Menu.gif"}));
+}
+
+TEST_F(ReadingRules, OnlyARangeReadingWithContinuousRangeStartsAgain) {
+  form().listBox("List1").addItem("7-1.gif");
+  state().VerseIndex = 1;
+  for (const auto& [rangeMode, continuous, expected] :
+       {std::tuple{1.0f, 1, true}, std::tuple{0.0f, 1, false}, std::tuple{1.0f, 0, false}}) {
+    state().RangeMode = rangeMode;
+    form().checkBox("Check3").setValue(continuous);
+    EXPECT_EQ(startsRangeAgain(form()), expected) << rangeMode << continuous;
+  }
+}
+
+// 3
+TEST_F(ReadingRules, WideningKeepsTheWholeVerseCode) {
+  addMovies({"z1-1.gif", "z1-2.gif", "z2-1.gif", "za-1.gif", "z-1.gif"});
+  click("35");
+  EXPECT_EQ(form().fileList("File1").pattern(), "z1*.*");
+  advance(2000);
+  EXPECT_THAT(loads, ElementsAre(Load{0, "z1-1.gif"}, Load{505, "z1-2.gif"},
+                                 Load{1005, "2 blank.gif"}, Load{1005, "Menu.gif"}));
+  EXPECT_EQ(widenedPattern("5-2.gif"), "5*.*");
+  EXPECT_EQ(widenedPattern("zd-10-b.gif"), "zd*.*");
+}
+
+// 4
+TEST_F(ReadingRules, AReadingOfAnEmptyListEndsQuietlyAtOnce) {
+  const std::pair<const char*, std::function<void()>> starts[] = {
+      {"verse without a movie", [this] { click("9"); }},
+      {"no ?-all.gif",
+       [this] {
+         form().run("reset");
+         form().label("kind").setCaption("all");
+         form().run("Command1");
+         EXPECT_EQ(form().fileList("File1").listIndex(), -1);
+       }},
+      {"empty range",
+       [this] {
+         form().image("Image24").click();
+         click("40");
+         click("41");
+       }},
+  };
+  addMovies({"5-1.gif", "1-001.gif"});
+  for (const auto& [name, start] : starts) {
+    loads.clear();
+    flash1().plays = 0;
+    start();
+    EXPECT_EQ(flash1().plays, 0) << name;
+    EXPECT_EQ(form().button("StopIt").caption(), "On") << name;
+    EXPECT_FALSE(form().timer("Timer1").running()) << name;
+    EXPECT_EQ(state().RangeMode, 0) << name;
+    EXPECT_FALSE(form().image("playing").visible()) << name;
+    ASSERT_GE(loads.size(), 2u) << name;
+    EXPECT_EQ(loads.back(), (Load{program.clock.now(), "Menu.gif"})) << name;
+    // The menu page that stays in the display is not taken for an ended play.
+    flash1().playing = false;
+    loads.clear();
+    advance(5000);
+    EXPECT_THAT(loads, IsEmpty()) << name;
+  }
+}
+
+// 5
+TEST_F(ReadingRules, ARangeWithUnusableBoundsIsRefused) {
+  const std::tuple<const char*, const char*, const char*> requests[] = {
+      {"Command2", "Label10", "Label13"},  // before any range was read: creation captions
+      {"Command2", "9", "7"},
+      {"Range", "9", "7"},
+      {"Range", "7.5", "9"},
+      {"Range", "7", "x"},
+      {"Range", "7", "100000"},
+  };
+  addMovies({"7-1.gif", "8-1.gif", "9-1.gif"});
+  form().listBox("List1").addItem("a-1.gif");
+  form().fileList("File1").setPattern("before");
+  for (const auto& [procedure, first, last] : requests) {
+    const bool viaCommand2 = std::string(procedure) == "Command2";
+    form().label(viaCommand2 ? "Label10" : "Label4").setCaption(first);
+    form().label(viaCommand2 ? "Label13" : "Label5").setCaption(last);
+    const std::string shown[] = {caption("Label4"),  caption("Label5"), caption("Label10"),
+                                 caption("Label13"), caption("L4"),     caption("kind")};
+    form().run(procedure);
+    const std::string after[] = {caption("Label4"),  caption("Label5"), caption("Label10"),
+                                 caption("Label13"), caption("L4"),     caption("kind")};
+    EXPECT_THAT(after, ::testing::ElementsAreArray(shown))
+        << procedure << " " << first << ".." << last;
+    EXPECT_THAT(form().listBox("List1").items(), ElementsAre("a-1.gif"))
+        << procedure << " " << first;
+    EXPECT_EQ(form().fileList("File1").pattern(), "before") << procedure << " " << first;
+    EXPECT_EQ(form().button("StopIt").caption(), "On") << procedure << " " << first;
+    EXPECT_EQ(state().RangeMode, 0) << procedure << " " << first;
+    EXPECT_THAT(loads, IsEmpty()) << procedure << " " << first;
+  }
+}
+
+// 6
+TEST_F(ReadingRules, ARepeatCountThatIsNoNumberCountsAsOne) {
+  const std::tuple<const char*, int, bool> counts[] = {
+      // count, plays within 3 s, chapter menu back
+      {"abc", 1, true},
+      {"", 1, true},
+      {"2", 2, true},
+      // A count that is a number but never reached plays on until stopped.
+      {"0", 6, false},
+      {"2.5", 6, false},
+  };
+  addMovies({"5-1.gif"});
+  for (const auto& [count, plays, menuBack] : counts) {
+    form().run("reset");
+    form().textBox("Repeat").setText(count);
+    flash1().plays = 0;
+    loads.clear();
+    click("5");
+    advance(3000);
+    EXPECT_EQ(flash1().plays, plays) << '"' << count << '"';
+    EXPECT_EQ(!loads.empty() && loads.back().second == "Menu.gif", menuBack) << '"' << count << '"';
+  }
+  for (const auto& [arrow, after, sounds] :
+       {std::tuple{"Label8", "abc", 0}, std::tuple{"Label9", "2", 1}}) {
+    form().textBox("Repeat").setText("abc");
+    const int before = clickSounds();
+    form().control(arrow).click();
+    EXPECT_EQ(form().textBox("Repeat").text(), after) << arrow;
+    EXPECT_EQ(clickSounds() - before, sounds) << arrow;
+  }
+}
+
+// 7
+TEST_F(ReadingRules, APauseLongerThan65535MillisecondsIsWaitedInFull) {
+  addMovies({"5-1.gif"}, MovieLength{300, 2000});
+  form().image("Image5(8)").click();  // 9 seconds
+  form().textBox("Repeat").setText("2");
+  click("5");
+  advance(9000);  // the first poll, after the keypad's 9000 ms
+  EXPECT_EQ(form().textBox("Text1").text(), "89000");
+  EXPECT_EQ(form().timer("Timer2").interval(), 89000);
+  advance(88999);
+  EXPECT_EQ(loads.size(), 1u);
+  advance(1);
+  EXPECT_EQ(loads.back(), (Load{98000, "5-1.gif"}));
+  EXPECT_EQ(form().timer("Timer1").interval(), 89000);
+}
+
+TEST_F(ReadingRules, APollPeriodThatIsNoPositiveNumberCountsAs500) {
+  addMovies({"5-1.gif"}, MovieLength{10000, 100});
+  for (const char* text : {"abc", "", "0", "-20"}) {
+    form().run("reset");
+    form().textBox("Text1").setText(text);
+    click("5");
+    EXPECT_EQ(form().timer("Timer1").interval(), 500) << '"' << text << '"';
+  }
+}
+
+// 8
+TEST_F(ReadingRules, TheRightArrowCountsUpWhateverVerseIsRead) {
+  for (const auto& [verseIndex, before, after] :
+       {std::tuple{4, "3", "4"}, std::tuple{5, "5", "6"}, std::tuple{0, "1", "2"}}) {
+    state().VerseIndex = static_cast<std::int16_t>(verseIndex);
+    form().textBox("Repeat").setText(before);
+    form().control("Label9").click();
+    EXPECT_EQ(form().textBox("Repeat").text(), after) << verseIndex;
+  }
+}
+
+// 9
+TEST_F(ReadingRules, AListThatShrankUnderAReadingEndsIt) {
+  addMovies({"1-001.gif", "2-001.gif", "3-001.gif"});
+  form().run("reset");
+  form().label("kind").setCaption("all");
+  form().fileList("File1").setPattern("?-???.gif");
+  form().run("StopIt");
+  advance(1100);  // the third entry is playing
+  form().fileList("File1").setPattern("1-001.gif");
+  loads.clear();
+  advance(1000);
+  EXPECT_THAT(loads, ElementsAre(Load{1510, "2 blank.gif"}, Load{1510, "Menu.gif"}));
+  EXPECT_EQ(state().VerseIndex, 0);
+  EXPECT_FALSE(form().timer("Timer2").running());
+}
+
+TEST_F(ReadingRules, ReadBeyondTheEndOfTheFileListGoesBackToTheStart) {
+  addMovies({"5-1.gif"});
+  form().fileList("File1").setPattern("5-*.gif");
+  state().VerseIndex = 3;
+  form().run("Read");
+  EXPECT_EQ(state().VerseIndex, 0);
+  EXPECT_THAT(loads, IsEmpty());
+}
+
+}  // namespace
+}  // namespace hifz

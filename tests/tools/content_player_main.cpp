@@ -1,0 +1,22 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <iostream>
+
+#include "movie/page_view.h"
+#include "page_fixture.h"
+
+// The generated menus in the program's real movie slots: one page with Ruffle,
+// started once for all the tests.
+int main(int argc, char** argv) {
+  hifz::preparePageView();
+  QApplication application(argc, argv);
+  testing::InitGoogleTest(&argc, argv);
+  if (!hifz::testing::startSharedPage()) {
+    std::cerr << "The page with Ruffle did not start.\n";
+    return 1;
+  }
+  const int failed = RUN_ALL_TESTS();
+  hifz::testing::stopSharedPage();
+  return failed;
+}

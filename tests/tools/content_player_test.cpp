@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+#include <ostream>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "movie/page_bridge.h"
+#include "page_fixture.h"
+#include "sample_content/content_writer.h"
+#include "sample_content/look.h"
+#include "sample_content/menu_movies.h"
+#include "sample_content/quran_text.h"
+
+namespace hifz::testing {
+namespace {
+
+struct Sent {
+  std::string command;
+  std::string args;
+  friend bool operator==(const Sent&, const Sent&) = default;
+  friend void PrintTo(const Sent& sent, std::ostream* out) {
+    *out << '(' << sent.command << ", " << sent.args << ')';
+  }
+};
+
+// Generated menus shown in real slots the size of their stages, clicked where
+// the menu layout puts a button.
+class GeneratedMenuTest : public ::testing::Test {
+ protected:
+  // Loads `movie` into `slot` and clicks the middle of the button that sends
+  // `key`; gives what the slot raised.
+  std::vector<Sent> clickKey(PageSlot& slot, const std::vector<std::uint8_t>& movie,
+                             const std::vector<content::MenuButton>& buttons,
+                             const std::string& key) {
+    std::vector<Sent> sent;
+    slot->onFSCommand = [&sent](const std::string& command, const std::string& args) {
+      sent.push_back({command, args});
+    };
+    QSignalSpy reports(&sharedPage().bridge(), &PageBridge::frameReached);
+    slot->setMovie(folder.add("menu-" + std::to_string(++movies) + ".gif", movie));
+    EXPECT_TRUE(waitUntil([&] { return !reports.isEmpty(); }));
+    const auto button = std::find_if(buttons.begin(), buttons.end(),
+                                     [&](const content::MenuButton& b) { return b.key == key; });
+    EXPECT_NE(button, buttons.end()) << key;
+    if (button == buttons.end()) return sent;
+    QWidget* input = sharedPage().focusProxy();
+    const QPoint middle = button->area.center().toPoint();
+    QTest::mouseMove(input, middle);
+    QTest::mouseClick(input, Qt::LeftButton, {}, middle);
+    EXPECT_TRUE(waitUntil([&] { return !sent.empty(); }));
+    runFor(100);
+    return sent;
+  }
+
+  static SlotSettings mainDisplay() {
+    SlotSettings settings;
+    settings.playsOnce = true;
+    settings.windowed = true;
+    return settings;
+  }
+
+  const std::vector<content::ChapterPlan> plans =
+      content::planAllChapters(content::defaultChaptersFolder());
+  // Annaziat, the chapter with three menu pages.
+  const content::ChapterPlan& annaziat = plans.back();
+  MovieFolder folder;
+  int movies = 0;
+};
+
+TEST_F(GeneratedMenuTest, ClickingAVerseButtonOfAChapterMenuSendsThatVersesNumber) {
+  PageSlot slot("flash1", mainDisplay(), QRect(QPoint(0, 0), content::kMainDisplay));
+  const std::pair<int, std::string> cases[] = {
+      {0, "1"}, {0, "13"}, {0, "20"}, {1, "27"}, {2, "46"}};
+  for (const auto& [page, verse] : cases) {
+    SCOPED_TRACE(verse);
+    const content::MenuPage& menuPage = annaziat.menuPages[static_cast<size_t>(page)];
+    EXPECT_EQ(clickKey(slot, content::chapterMenuMovie(annaziat, menuPage),
+                       content::chapterMenuButtons(menuPage), verse),
+              std::vector<Sent>{(Sent{"click", verse})});
+  }
+}
+
+TEST_F(GeneratedMenuTest, ClickingAPageButtonSendsItsPageKey) {
+  PageSlot slot("flash1", mainDisplay(), QRect(QPoint(0, 0), content::kMainDisplay));
+  const std::pair<int, std::string> cases[] = {{0, "99"}, {1, "98"}, {1, "97"}, {2, "99"}};
+  for (const auto& [page, key] : cases) {
+    SCOPED_TRACE(annaziat.menuPages[static_cast<size_t>(page)].fileName + " " + key);
+    const content::MenuPage& menuPage = annaziat.menuPages[static_cast<size_t>(page)];
+    EXPECT_EQ(clickKey(slot, content::chapterMenuMovie(annaziat, menuPage),
+                       content::chapterMenuButtons(menuPage), key),
+              std::vector<Sent>{(Sent{"click", key})});
+  }
+}
+
+TEST_F(GeneratedMenuTest, TopMenuChapterListAndExitButtonsSendTheirKeys) {
+  PageSlot top("TopMenu", SlotSettings{}, QRect(QPoint(0, 0), content::kTopMenuStrip));
+  EXPECT_EQ(clickKey(top, content::topMenuMovie(), content::topMenuButtons(), "2-1"),
+            std::vector<Sent>{(Sent{"click", "2-1"})});
+  for (const std::string key : {"1", "0"}) {
+    EXPECT_EQ(clickKey(top, content::exitMovie(), content::exitButtons(), key),
+              std::vector<Sent>{(Sent{"click", key})});
+  }
+
+  SlotSettings noScale;
+  noScale.scale = ScaleMode::NoScale;
+  PageSlot list("verses2", noScale, QRect(QPoint(0, 0), content::kChapterListStage));
+  const std::span<const content::ChapterPlan> group(plans.data() + 15, 8);
+  for (const std::string key : {"1", "8"}) {
+    EXPECT_EQ(clickKey(list, content::chapterListMovie("1-2", group),
+                       content::chapterListButtons("1-2"), key),
+              std::vector<Sent>{(Sent{"click", key})});
+  }
+}
+
+}  // namespace
+}  // namespace hifz::testing

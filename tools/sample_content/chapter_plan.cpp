@@ -1,0 +1,129 @@
+#include "sample_content/chapter_plan.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "recitation/verse_code.h"
+#include "sample_content/content_error.h"
+
+namespace hifz::content {
+namespace {
+
+constexpr double kSecondsPerLetter = 0.08;
+constexpr double kShortestSeconds = 1.5;
+constexpr double kLongestSeconds = 12;
+constexpr int kWordsToSplit = 4;
+
+// First letters of the other files of a chapter folder. A verse with two
+// movies is read through a pattern widened to its code, or to the code's first
+// character, followed by "*.*": a one-letter code that begins one of these
+// files would pull that file into the reading, and codes of two characters
+// share their "z".
+constexpr std::u16string_view kTakenFirstLetters = u"mowt";
+
+bool canSplit(int verse) {
+  const std::string_view code = VerseCode(verse);
+  return code.size() == 1 &&
+         kTakenFirstLetters.find(static_cast<char16_t>(code[0])) == std::u16string_view::npos;
+}
+
+std::string movieName(int verse, int breath) {
+  const std::string number = std::to_string(breath);
+  return std::string(VerseCode(verse)) + "-" + std::string(3 - number.size(), '0') + number +
+         ".gif";
+}
+
+// Where to cut the words so that both halves have about as many letters.
+qsizetype balancedCut(const QStringList& words) {
+  const int total = letterCount(words.join(' '));
+  qsizetype best = 1;
+  int bestDifference = total;
+  int before = 0;
+  for (qsizetype cut = 1; cut < words.size(); ++cut) {
+    before += letterCount(words[cut - 1]);
+    const int difference = std::abs(total - 2 * before);
+    if (difference < bestDifference) {
+      bestDifference = difference;
+      best = cut;
+    }
+  }
+  return best;
+}
+
+int verseToSplit(const QStringList& verses) {
+  int chosen = 0;
+  int chosenLetters = 0;
+  for (int verse = 1; verse <= verses.size(); ++verse) {
+    const QString& text = verses[verse - 1];
+    const int letters = letterCount(text);
+    if (canSplit(verse) && text.split(' ', Qt::SkipEmptyParts).size() >= kWordsToSplit &&
+        letters > chosenLetters) {
+      chosen = verse;
+      chosenLetters = letters;
+    }
+  }
+  return chosen;
+}
+
+std::vector<MenuPage> menuPages(int verses) {
+  static constexpr std::string_view kNames[] = {"menu.gif", "Menu2.gif", "Menu3.gif"};
+  // "99" shows the second page, "98" the first and "97" the third.
+  static constexpr std::string_view kShow[] = {"98", "99", "97"};
+  const int count = (verses + kVersesPerMenuPage - 1) / kVersesPerMenuPage;
+  std::vector<MenuPage> pages;
+  for (int i = 0; i < count; ++i) {
+    MenuPage page;
+    page.number = i + 1;
+    page.fileName = kNames[i];
+    page.firstVerse = i * kVersesPerMenuPage + 1;
+    page.lastVerse = std::min(verses, (i + 1) * kVersesPerMenuPage);
+    if (i > 0) page.previousKey = kShow[i - 1];
+    if (i + 1 < count) page.nextKey = kShow[i + 1];
+    pages.push_back(page);
+  }
+  return pages;
+}
+
+}  // namespace
+
+int letterCount(const QString& text) {
+  return static_cast<int>(
+      std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }));
+}
+
+int framesForLetters(int letters) {
+  const double seconds = std::clamp(letters * kSecondsPerLetter, kShortestSeconds, kLongestSeconds);
+  return static_cast<int>(std::lround(seconds * kFrameRate));
+}
+
+ChapterPlan planChapter(std::size_t catalogIndex, ChapterText text) {
+  const CatalogChapter& chapter = kCatalog.at(catalogIndex);
+  if (text.verses.size() > kLastCodedVerse) {
+    throw ContentError(std::string(chapter.folder) + ": more verses than have file names");
+  }
+  ChapterPlan plan{chapter, std::move(text), {}, {}, catalogIndex % 5 != 4};
+  const QStringList& verses = plan.text.verses;
+  const int split = verseToSplit(verses);
+  for (int verse = 1; verse <= verses.size(); ++verse) {
+    const QString& whole = verses[verse - 1];
+    if (verse != split) {
+      plan.verseMovies.push_back(
+          {verse, 1, 1, movieName(verse, 1), whole, framesForLetters(letterCount(whole))});
+      continue;
+    }
+    const QStringList words = whole.split(' ', Qt::SkipEmptyParts);
+    const qsizetype cut = balancedCut(words);
+    const QString parts[] = {words.first(cut).join(' '), words.sliced(cut).join(' ')};
+    for (int breath = 1; breath <= 2; ++breath) {
+      const QString& part = parts[breath - 1];
+      plan.verseMovies.push_back(
+          {verse, breath, 2, movieName(verse, breath), part, framesForLetters(letterCount(part))});
+    }
+  }
+  plan.menuPages = menuPages(static_cast<int>(verses.size()));
+  return plan;
+}
+
+}  // namespace hifz::content

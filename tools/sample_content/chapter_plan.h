@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sample_content/catalog.h"
+#include "sample_content/quran_text.h"
+
+namespace hifz::content {
+
+/// Movies run at 25 frames a second: the reading's pause after a verse counts
+/// 40 ms for each frame the verse played, so the pause then lasts as long as
+/// the verse.
+inline constexpr double kFrameRate = 25;
+/// Verse buttons on one chapter menu page; 47 verses at most need 3 pages.
+inline constexpr int kVersesPerMenuPage = 20;
+/// The whole chapter as one movie, matching "?-all.gif". "all" has three
+/// characters, so the verse-by-verse pattern "?-???.gif;??-???.gif" lists it
+/// too, whatever its first character; "~" sorts it after every verse, so such
+/// a reading gives the verses first, and begins no verse code, so no verse's
+/// widened pattern takes it in.
+inline constexpr std::string_view kWholeChapterMovie = "~-all.gif";
+
+/// One movie of a verse: the whole verse, or one breath of a verse read in two.
+struct VerseMovie {
+  int verse = 0;
+  int breath = 1;
+  int breaths = 1;
+  std::string fileName;  // "5-001.gif"
+  QString text;          // the words this movie shows and recites
+  int frames = 0;        // as long as its sound
+};
+
+/// One page of a chapter's menu and the page keys of its buttons ("" for none).
+struct MenuPage {
+  int number = 1;
+  std::string fileName;  // "menu.gif", "Menu2.gif", "Menu3.gif"
+  int firstVerse = 1;
+  int lastVerse = 1;
+  std::string previousKey;
+  std::string nextKey;
+};
+
+/// Everything a chapter folder will hold, decided before anything is drawn.
+struct ChapterPlan {
+  CatalogChapter chapter;
+  ChapterText text;
+  std::vector<VerseMovie> verseMovies;  // verse by verse, breaths in order
+  std::vector<MenuPage> menuPages;
+  bool hasOthmani = true;
+};
+
+/// Letters of an Arabic text, marks left out.
+int letterCount(const QString& text);
+/// Frames of a recitation of `letters` letters: 0.08 s a letter, 1.5 to 12 s.
+int framesForLetters(int letters);
+
+/// Plans the chapter at `catalogIndex` of kCatalog from its text. Every fifth
+/// chapter has no Othmani page, so the program's blocked button shows. The
+/// longest verse that can be split safely (see chapter_plan.cpp) is read in two
+/// breaths. Throws ContentError for a chapter with more verses than have codes.
+ChapterPlan planChapter(std::size_t catalogIndex, ChapterText text);
+
+}  // namespace hifz::content

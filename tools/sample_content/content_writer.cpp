@@ -1,0 +1,164 @@
+#include "sample_content/content_writer.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <QString>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+#include "sample_content/catalog.h"
+#include "sample_content/content_error.h"
+#include "sample_content/menu_movies.h"
+#include "sample_content/page_movies.h"
+#include "sample_content/quran_text.h"
+#include "sample_content/verse_movies.h"
+#include "sample_content/windows_1256.h"
+
+namespace hifz::content {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string systemError(const std::string& what, const fs::path& path) {
+  return what + " " + path.string() + ": " + std::strerror(errno);
+}
+
+void writeFile(const fs::path& path, const std::vector<std::uint8_t>& bytes,
+               ContentSummary& summary) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) throw ContentError("cannot write " + path.string());
+  ++summary.files;
+  summary.bytes += bytes.size();
+}
+
+void makeFolder(const fs::path& folder) {
+  std::error_code error;
+  fs::create_directories(folder, error);
+  if (error) throw ContentError("cannot make " + folder.string() + ": " + error.message());
+}
+
+void writeAll(const fs::path& folder, const std::vector<ContentFile>& files,
+              ContentSummary& summary) {
+  makeFolder(folder);
+  for (const ContentFile& file : files) writeFile(folder / file.path, file.bytes, summary);
+}
+
+std::vector<ContentFile> dataFolderFiles(const std::vector<ChapterPlan>& plans) {
+  std::vector<ContentFile> files = {
+      {"startUp.gif", startUpMovie()},
+      {"topmenu.gif", topMenuMovie()},
+      {"exit.gif", exitMovie()},
+      {"ding.gif", dingMovie()},
+  };
+  // The plans follow the catalog, so each group's chapters lie together.
+  std::size_t first = 0;
+  for (const CatalogGroup& group : kGroups) {
+    const std::size_t count = chaptersOf(group.key).size();
+    files.push_back({std::string(group.listMovie),
+                     chapterListMovie(group.key, std::span(plans).subspan(first, count))});
+    first += count;
+  }
+  return files;
+}
+
+// A new folder beside `target`, removed again unless moved into its place.
+class StagingFolder {
+ public:
+  explicit StagingFolder(const fs::path& target) {
+    std::string pattern =
+        (target.parent_path() / ("." + target.filename().string() + "-XXXXXX")).string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+      throw ContentError(systemError("cannot make a folder beside", target));
+    }
+    path_ = pattern;
+  }
+  ~StagingFolder() {
+    if (!path_.empty()) {
+      std::error_code ignored;
+      fs::remove_all(path_, ignored);
+    }
+  }
+  StagingFolder(const StagingFolder&) = delete;
+  StagingFolder& operator=(const StagingFolder&) = delete;
+
+  const fs::path& path() const { return path_; }
+  // Moves the folder to `target`, which must not exist by then.
+  void moveTo(const fs::path& target) {
+    if (renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0) {
+      throw ContentError(systemError("cannot move the made content to", target));
+    }
+    path_.clear();
+  }
+
+ private:
+  fs::path path_;
+};
+
+void refuseExisting(const fs::path& data) {
+  std::error_code error;
+  if (fs::symlink_status(data, error).type() != fs::file_type::not_found) {
+    throw ContentError(data.string() +
+                       " is already there; it is left as it is (remove it to make new content)");
+  }
+}
+
+}  // namespace
+
+std::vector<ChapterPlan> planAllChapters(const fs::path& quranChapters) {
+  std::vector<ChapterPlan> plans;
+  for (std::size_t i = 0; i < kCatalog.size(); ++i) {
+    plans.push_back(planChapter(i, readChapterText(quranChapters, kCatalog[i].surah)));
+  }
+  return plans;
+}
+
+std::u16string objectivesText(const ChapterPlan& plan) {
+  const int verses = static_cast<int>(plan.text.verses.size());
+  const QString text =
+      QString::fromUtf8(
+          "سورة %1\r\n"
+          "عدد آياتها %2، وهي سورة %3.\r\n"
+          "هذا نص تجريبي يرافق المحتوى النموذجي للبرنامج، في مكان أهداف السورة.\r\n")
+          .arg(plan.text.name, QString::number(verses),
+               plan.text.medinan ? QString::fromUtf8("مدنية") : QString::fromUtf8("مكية"));
+  return text.toStdU16String();
+}
+
+std::vector<ContentFile> chapterFiles(const ChapterPlan& plan) {
+  std::vector<ContentFile> files;
+  for (const MenuPage& page : plan.menuPages) {
+    files.push_back({page.fileName, chapterMenuMovie(plan, page)});
+  }
+  for (ContentFile& movie : recitationMovies(plan)) files.push_back(std::move(movie));
+  files.push_back({"words.gif", wordsMovie(plan)});
+  if (plan.hasOthmani) files.push_back({"Othmani.gif", othmaniMovie(plan)});
+  files.push_back({"TFS.txt", toWindows1256(objectivesText(plan))});
+  return files;
+}
+
+ContentSummary writeSampleContent(const fs::path& applicationFolder,
+                                  const fs::path& quranChapters) {
+  const fs::path data = applicationFolder / "data";
+  refuseExisting(data);
+  // All text is read before anything is written, so bad text leaves no trace.
+  const std::vector<ChapterPlan> plans = planAllChapters(quranChapters);
+  makeFolder(applicationFolder);
+
+  ContentSummary summary;
+  StagingFolder staging(data);
+  writeAll(staging.path(), dataFolderFiles(plans), summary);
+  for (const ChapterPlan& plan : plans) {
+    writeAll(staging.path() / relativeFolder(plan.chapter), chapterFiles(plan), summary);
+  }
+  writeFile(applicationFolder / kBlankMovie, blankMovie(), summary);
+  staging.moveTo(data);
+  return summary;
+}
+
+}  // namespace hifz::content

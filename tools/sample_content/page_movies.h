@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "sample_content/chapter_plan.h"
+
+namespace hifz::content {
+
+/// "2 blank.gif": one empty frame.
+std::vector<std::uint8_t> blankMovie();
+/// "startUp.gif": the banner of the menu screen.
+std::vector<std::uint8_t> startUpMovie();
+/// "ding.gif": the click sound, once.
+std::vector<std::uint8_t> dingMovie();
+/// "words.gif": a few of the chapter's longer words in a list.
+std::vector<std::uint8_t> wordsMovie(const ChapterPlan& plan);
+/// "Othmani.gif": the whole chapter in one page, each verse closed by its
+/// number.
+std::vector<std::uint8_t> othmaniMovie(const ChapterPlan& plan);
+
+}  // namespace hifz::content

@@ -1,0 +1,52 @@
+#include "sample_content/quran_text.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <string>
+
+#include "sample_content/content_error.h"
+
+namespace hifz::content {
+
+ChapterText readChapterText(const std::filesystem::path& folder, int surah) {
+  const std::filesystem::path path = folder / (std::to_string(surah) + ".json");
+  const auto fail = [&](const std::string& why) -> ContentError {
+    return ContentError(path.string() + ": " + why);
+  };
+  QFile file(QString::fromStdString(path.string()));
+  if (!file.open(QIODevice::ReadOnly)) {
+    throw fail("cannot read it (is the npm package quran-json installed?)");
+  }
+  QJsonParseError error;
+  const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+  if (error.error != QJsonParseError::NoError) {
+    throw fail("not JSON: " + error.errorString().toStdString());
+  }
+  const QJsonObject chapter = document.object();
+  if (chapter.value("id").toInt() != surah) throw fail("holds another chapter");
+
+  ChapterText text;
+  text.surah = surah;
+  text.name = chapter.value("name").toString();
+  text.medinan = chapter.value("type").toString() == "medinan";
+  const QJsonArray verses = chapter.value("verses").toArray();
+  if (text.name.isEmpty() || verses.isEmpty() ||
+      chapter.value("total_verses").toInt() != verses.size()) {
+    throw fail("name or verses missing, or the verse count does not match the verses");
+  }
+  for (qsizetype i = 0; i < verses.size(); ++i) {
+    const QJsonObject verse = verses.at(i).toObject();
+    const QString verseText = verse.value("text").toString().trimmed();
+    if (verse.value("id").toInt() != i + 1 || verseText.isEmpty()) {
+      throw fail("verse " + std::to_string(i + 1) + " is missing or out of order");
+    }
+    text.verses.append(verseText);
+  }
+  return text;
+}
+
+std::filesystem::path defaultChaptersFolder() { return HIFZ_QURAN_CHAPTERS; }
+
+}  // namespace hifz::content

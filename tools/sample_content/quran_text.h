@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <filesystem>
+
+namespace hifz::content {
+
+/// One chapter of the Quran text package: its Arabic name, whether it was
+/// revealed in Medina, and its verses in order (verse 1 first).
+struct ChapterText {
+  int surah = 0;
+  QString name;
+  bool medinan = false;
+  QStringList verses;
+};
+
+/// Reads `<folder>/<surah>.json` of the quran-json package. Throws
+/// ContentError, naming the file, when it is missing or not the expected
+/// chapter (wrong number, verse count not matching its verses, empty verses).
+ChapterText readChapterText(const std::filesystem::path& folder, int surah);
+
+/// The package's chapter folder this build was configured with.
+std::filesystem::path defaultChaptersFolder();
+
+}  // namespace hifz::content
