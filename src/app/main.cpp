@@ -10,7 +10,6 @@
 #include "dialog/msg_form_holder.h"
 #include "main_window.h"
 #include "movie/page_mirror.h"
-#include "movie/page_scheme.h"
 #include "movie/page_view.h"
 #include "movie/ruffle_package.h"
 #include "movie/web_movie_slot.h"
@@ -36,7 +35,7 @@ std::unique_ptr<hifz::Display> makeDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  hifz::registerPageScheme();
+  hifz::preparePageView();
   QApplication app(argc, argv);
   QApplication::setApplicationName("hifz");
   QApplication::setApplicationDisplayName("Hifz");

@@ -4,6 +4,8 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
+#include <QWebEnginePage>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -48,6 +50,18 @@ void runFor(int ms) {
   QTimer::singleShot(ms, &loop, &QEventLoop::quit);
   loop.exec();
 }
+
+bool pageHas(const std::string& selector) {
+  std::optional<bool> answer;
+  sharedPage().page()->runJavaScript(
+      QStringLiteral("document.querySelector(%1) !== null")
+          .arg(QString::fromStdString("'" + selector + "'")),
+      [&answer](const QVariant& result) { answer = result.toBool(); });
+  waitUntil([&answer] { return answer.has_value(); });
+  return answer.value_or(false);
+}
+
+std::string elementSelector(const std::string& id) { return "[data-id=\"" + id + "\"]"; }
 
 PageSlot::PageSlot(const std::string& name, SlotSettings settings, QRect pixels)
     : slot_(std::make_unique<WebMovieSlot>(name, settings, sharedPage(), files_)) {

@@ -28,6 +28,10 @@ PageView& sharedPage();
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
 /// Runs the event loop for `ms` milliseconds.
 void runFor(int ms);
+/// Whether the shared page has an element that matches the CSS `selector`.
+bool pageHas(const std::string& selector);
+/// The page element of `id`, as a CSS selector.
+std::string elementSelector(const std::string& id);
 
 /// A movie slot on the shared page, in an element of its own at `pixels`.
 /// Going away, it takes its element with it.

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QMouseEvent>
 #include <QTcpServer>
 #include <QTest>
-#include <QWebEnginePage>
+#include <memory>
 
 #include "controls/simple_controls.h"
 #include "controls/window_control.h"
@@ -33,55 +34,100 @@ TEST(PageTest, AMovieReachesNoNetworkAndNoOtherPage) {
   EXPECT_EQ(page.url(), home);
 }
 
+void place(Control& control, Control& container, QRect pixels) {
+  constexpr float kTwips = PageMirror::kTwipsPerPixel;
+  control.setContainer(&container);
+  control.setLeft(static_cast<float>(pixels.x()) * kTwips);
+  control.setTop(static_cast<float>(pixels.y()) * kTwips);
+  control.setWidth(static_cast<float>(pixels.width()) * kTwips);
+  control.setHeight(static_cast<float>(pixels.height()) * kTwips);
+}
+
+// Notes the mouse events a control gets, as "name event [button shift x,y]".
+void record(Control& control, std::vector<std::string>& seen) {
+  const std::string name = control.name();
+  control.onClick = [&seen, name] { seen.push_back(name + " click"); };
+  control.onDoubleClick = [&seen, name] { seen.push_back(name + " double"); };
+  control.onMouseDown = [&seen, name](const MouseEvent& e) {
+    seen.push_back(name + " down " + std::to_string(e.button) + " " + std::to_string(e.shift) +
+                   " " + std::to_string(int(e.x)) + "," + std::to_string(int(e.y)));
+  };
+}
+
+// What the window system delivers for a double click: the second press comes
+// as a double click.
+void doubleClick(QWidget* widget, QPoint at) {
+  const QPointF local(at);
+  const QPointF global(widget->mapToGlobal(at));
+  for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+    const bool down = type != QEvent::MouseButtonRelease;
+    QMouseEvent event(type, local, global, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+  }
+}
+
 TEST(PageTest, ElementsFollowTheirControlsAndPassOnTheirMouseInput) {
   PageView& page = sharedPage();
   WindowControl window("Form1");
-  window.setWidth(800 * 15);
-  window.setHeight(600 * 15);
+  window.setWidth(800 * PageMirror::kTwipsPerPixel);
+  window.setHeight(600 * PageMirror::kTwipsPerPixel);
   PicturePanel panel("Panel");
-  panel.setContainer(&window);
-  panel.setLeft(100 * 15);
-  panel.setTop(50 * 15);
-  panel.setWidth(200 * 15);
-  panel.setHeight(200 * 15);
+  place(panel, window, QRect(100, 50, 200, 200));
   Image spot("Spot");
-  spot.setContainer(&panel);
   spot.setIndex(2);
-  spot.setLeft(20 * 15);
-  spot.setTop(30 * 15);
-  spot.setWidth(60 * 15);
-  spot.setHeight(40 * 15);
+  place(spot, panel, QRect(20, 30, 60, 40));
+  Image cover("Cover");  // over the right half of the spot
+  place(cover, panel, QRect(50, 30, 60, 40));
   std::vector<std::string> seen;
-  spot.onClick = [&] { seen.push_back("click"); };
-  spot.onDoubleClick = [&] { seen.push_back("double"); };
-  spot.onMouseDown = [&](const MouseEvent& e) {
-    seen.push_back("down " + std::to_string(e.button) + " " + std::to_string(e.shift) + " " +
-                   std::to_string(int(e.x)) + "," + std::to_string(int(e.y)));
-  };
-  PageMirror mirror(page.bridge(), {&window, &panel, &spot});
+  record(spot, seen);
+  record(cover, seen);
+  auto mirror = std::make_unique<PageMirror>(page.bridge(),
+                                             std::vector<Control*>{&window, &panel, &spot, &cover});
   runFor(100);
-
+  EXPECT_TRUE(pageHas(elementSelector("Panel") + " > " + elementSelector("Spot(2)")));
   QWidget* input = page.focusProxy();
+
+  // 10 and 10 pixels into the spot, with the right button and shift.
   QTest::mousePress(input, Qt::RightButton, Qt::ShiftModifier, QPoint(130, 90));
   QTest::mouseRelease(input, Qt::RightButton, Qt::ShiftModifier, QPoint(130, 90));
   ASSERT_TRUE(waitUntil([&] { return !seen.empty(); }));
-  // 10 and 10 pixels into the spot.
-  EXPECT_EQ(seen, std::vector<std::string>{"down 2 1 150,150"});
+  EXPECT_EQ(seen, std::vector<std::string>{"Spot down 2 1 150,150"});
 
+  // Where they overlap, the later one lies in front.
   seen.clear();
-  panel.setLeft(300 * 15);  // the spot moves with its panel
+  QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(160, 90));
+  ASSERT_TRUE(waitUntil([&] { return seen.size() >= 2; }));
+  EXPECT_EQ(seen, (std::vector<std::string>{"Cover down 1 0 150,150", "Cover click"}));
+
+  // The spot moves with its panel.
+  seen.clear();
+  panel.setLeft(300 * PageMirror::kTwipsPerPixel);
   runFor(100);
   QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(130, 90));
   QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(330, 90));
   ASSERT_TRUE(waitUntil([&] { return seen.size() >= 2; }));
-  EXPECT_EQ(seen, (std::vector<std::string>{"down 1 0 150,150", "click"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"Spot down 1 0 150,150", "Spot click"}));
 
+  // A double click: the second press brings the double click, no second click.
+  seen.clear();
+  doubleClick(input, QPoint(330, 90));
+  ASSERT_TRUE(waitUntil([&] { return seen.size() >= 4; }));
+  runFor(100);
+  EXPECT_EQ(seen, (std::vector<std::string>{"Spot down 1 0 150,150", "Spot click",
+                                            "Spot down 1 0 150,150", "Spot double"}));
+
+  // A hidden panel hides what it holds.
   seen.clear();
   panel.setVisible(false);
   runFor(100);
   QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(330, 90));
   runFor(200);
   EXPECT_TRUE(seen.empty());
+
+  mirror.reset();
+  EXPECT_TRUE(waitUntil([] { return !pageHas(elementSelector("Panel")); }));
 }
 
 }  // namespace

@@ -3,12 +3,11 @@
 #include <QApplication>
 #include <iostream>
 
-#include "movie/page_scheme.h"
+#include "movie/page_view.h"
 #include "page_fixture.h"
 
 int main(int argc, char** argv) {
-  // The page's scheme must be known before the application starts.
-  hifz::registerPageScheme();
+  hifz::preparePageView();
   QApplication application(argc, argv);
   testing::InitGoogleTest(&argc, argv);
   if (!hifz::testing::startSharedPage()) {

@@ -26,8 +26,12 @@ std::vector<std::uint8_t> blankMovie() {
   return movie.build();
 }
 
-std::vector<std::uint8_t> timelineMovie(int frames, const std::map<int, swf::ActionList>& actions) {
+swf::Pcm tone(double seconds) { return swf::sineTone(440, seconds, 0.5, swf::SampleRate::k22050); }
+
+std::vector<std::uint8_t> timelineMovie(int frames, const std::map<int, swf::ActionList>& actions,
+                                        const std::optional<swf::Pcm>& stream) {
   swf::MovieBuilder movie(options());
+  if (stream) movie.streamSound(*stream);
   for (int frame = 0; frame < frames; ++frame) {
     const auto fill =
         movie.defineRectangle(kMovieWidth, kMovieHeight, swf::Color::rgb(frameColor(frame)));

@@ -2,10 +2,12 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "swf/actions.h"
+#include "swf/sound.h"
 
 namespace hifz::testing {
 
@@ -20,10 +22,14 @@ std::uint32_t frameColor(int frame);
 
 /// One empty frame.
 std::vector<std::uint8_t> blankMovie();
+/// A 440 Hz tone at half of full scale, `seconds` long.
+swf::Pcm tone(double seconds);
 /// `frames` frames, each filling the stage with its frameColor(); `actions`
-/// run in the frames they are keyed by (the first frame is 0).
+/// run in the frames they are keyed by (the first frame is 0); `stream`
+/// plays along with the timeline from the first frame.
 std::vector<std::uint8_t> timelineMovie(int frames,
-                                        const std::map<int, swf::ActionList>& actions = {});
+                                        const std::map<int, swf::ActionList>& actions = {},
+                                        const std::optional<swf::Pcm>& stream = {});
 /// One frame filled by a button that sends fscommand(command, args) when clicked.
 std::vector<std::uint8_t> buttonMovie(std::string_view command, std::string_view args);
 

@@ -3,13 +3,13 @@
 #include <QApplication>
 #include <iostream>
 
-#include "movie/page_scheme.h"
+#include "movie/page_view.h"
 #include "page_fixture.h"
 
 // The generated menus in the program's real movie slots: one page with Ruffle,
 // started once for all the tests.
 int main(int argc, char** argv) {
-  hifz::registerPageScheme();
+  hifz::preparePageView();
   QApplication application(argc, argv);
   testing::InitGoogleTest(&argc, argv);
   if (!hifz::testing::startSharedPage()) {

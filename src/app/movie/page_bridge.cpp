@@ -1,6 +1,7 @@
 #include "movie/page_bridge.h"
 
 #include <QTimer>
+#include <utility>
 
 namespace hifz {
 namespace {

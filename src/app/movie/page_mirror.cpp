@@ -79,8 +79,9 @@ PageMirror::~PageMirror() {
   for (Control* control : controls_) {
     control->removeObserver(this);
     const Control* container = control->container();
-    if (!isWindow(*control) && (!container || !byId_.contains(elementId(*container))))
-      bridge_.removeElement(elementId(*control));
+    const bool outermost =
+        !container || isWindow(*container) || !byId_.contains(elementId(*container));
+    if (!isWindow(*control) && outermost) bridge_.removeElement(elementId(*control));
   }
 }
 

@@ -1,5 +1,7 @@
 #include "movie/page_view.h"
 
+#include <QByteArray>
+#include <QCoreApplication>
 #include <QWebChannel>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -9,6 +11,17 @@
 #include "movie/request_guard.h"
 
 namespace hifz {
+
+void preparePageView() {
+  registerPageScheme();
+  // The program keeps no files; Qt would keep compiled shaders.
+  QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
+  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+  if (!flags.contains("--js-flags")) {
+    flags += flags.isEmpty() ? "" : " ";
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + "--js-flags=--wasm-lazy-compilation");
+  }
+}
 
 PageView::PageView(const QDir& rufflePackage, QWidget* parent)
     : QWebEngineView(parent),

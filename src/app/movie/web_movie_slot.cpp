@@ -1,5 +1,8 @@
 #include "movie/web_movie_slot.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "movie/page_bridge.h"
 #include "movie/page_scheme.h"
 #include "movie/page_view.h"

@@ -15,7 +15,8 @@ namespace hifz {
 class PageView;
 
 /// A movie slot played by Ruffle in the window's page, in the page element
-/// named like the slot (which whoever draws the window creates).
+/// named like the slot (which whoever draws the window creates). The page and
+/// the file system must outlive the slot.
 ///
 /// The slot rewrites each movie before the player gets it: every root frame
 /// reports its number, and stop()s make the slot's settings (play once, do not

@@ -40,7 +40,8 @@
   // timeline was stopped by the movie itself. Silence is counted in page time
   // that passed between animation frames, each step capped, so a page that
   // stalls (and gives Ruffle no chance to report) is not taken for a stop.
-  const kLongestStep = 50;
+  // A hidden page gets no animation frames: its stops show when it shows.
+  const kLongestStep = 100;
 
   function dropPlayer(slot) {
     if (!slot.player) return;
@@ -91,9 +92,15 @@
     // A new player first ticks with the whole time since its creation; were
     // it playing then, the movie's first frames would all run in that one tick.
     // So it starts one animation frame later, from a fresh tick.
-    requestAnimationFrame(() => {
-      if (slot.player === player && !slot.paused) player.ruffle().resume();
-    });
+    const start = () => {
+      if (slot.player !== player || slot.paused) return;
+      player.ruffle().resume();
+      // While the page is hidden (its window minimised) Ruffle ticks only the
+      // players that played when it was hidden; it learns of this one so.
+      if (document.hidden) document.dispatchEvent(new Event("visibilitychange"));
+    };
+    if (document.hidden) setTimeout(start);
+    else requestAnimationFrame(start);
     send({ type: "loaded", id: slot.id, load });
   }
 
