@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
 #include <memory>
@@ -9,7 +10,10 @@
 #include "controls/window_control.h"
 #include "movie/page_bridge.h"
 #include "movie/page_mirror.h"
+#include "movie/page_view.h"
+#include "movie/web_movie_slot.h"
 #include "page_fixture.h"
+#include "platform/disk_file_system.h"
 #include "swf/actions.h"
 #include "test_movies.h"
 
@@ -128,6 +132,103 @@ TEST(PageTest, ElementsFollowTheirControlsAndPassOnTheirMouseInput) {
 
   mirror.reset();
   EXPECT_TRUE(waitUntil([] { return !pageHas(elementSelector("Panel")); }));
+}
+
+// What the page shows in an element, read from the page itself.
+QString shownText(PageView& page, const QString& id) {
+  QString text;
+  bool answered = false;
+  page.page()->runJavaScript(
+      QStringLiteral("document.querySelector('[data-id=\"%1\"]').textContent").arg(id),
+      [&](const QVariant& result) {
+        text = result.toString();
+        answered = true;
+      });
+  waitUntil([&] { return answered; });
+  return text;
+}
+
+TEST(PageTest, CaptionsAndTextsShowAndTheBackgroundTakesTheWindowsMouseInput) {
+  PageView& page = sharedPage();
+  WindowControl window("Form1");
+  window.setWidth(800 * 15);
+  window.setHeight(600 * 15);
+  Label label("Label4");
+  label.setContainer(&window);
+  label.setWidth(50 * 15);
+  label.setHeight(30 * 15);
+  label.setCaption("0");
+  TextBox box("Repeat");
+  box.setContainer(&window);
+  box.setText("1");
+  std::vector<std::string> seen;
+  window.onDoubleClick = [&] { seen.push_back("double"); };
+  window.onMouseDown = [&](const MouseEvent& e) {
+    seen.push_back("down " + std::to_string(e.button) + " " + std::to_string(int(e.x)));
+  };
+  PageMirror mirror(page.bridge(), {&window, &label, &box});
+  runFor(100);
+  EXPECT_EQ(shownText(page, "Label4"), "0");
+  EXPECT_EQ(shownText(page, "Repeat"), "1");
+  label.setCaption("12");
+  box.setText("3");
+  runFor(100);
+  EXPECT_EQ(shownText(page, "Label4"), "12");
+  EXPECT_EQ(shownText(page, "Repeat"), "3");
+
+  QWidget* input = page.focusProxy();
+  doubleClick(input, QPoint(400, 300));
+  ASSERT_TRUE(waitUntil([&] { return !seen.empty() && seen.back() == "double"; }));
+  EXPECT_EQ(seen.front(), "down 1 6000");
+}
+
+TEST(PageTest, AMovieGoesHiddenWithItsPanelAndTakesNoClicks) {
+  PageView& page = sharedPage();
+  WindowControl window("Form1");
+  window.setWidth(800 * 15);
+  window.setHeight(600 * 15);
+  PicturePanel strip("Picture12");
+  strip.setContainer(&window);
+  strip.setWidth(400 * 15);
+  strip.setHeight(300 * 15);
+  DiskFileSystem files;
+  WebMovieSlot slot("TopMenu", SlotSettings{}, page, files);
+  slot.setContainer(&strip);
+  slot.setWidth(320 * 15);
+  slot.setHeight(240 * 15);
+  std::vector<std::string> sent;
+  slot.onFSCommand = [&](const std::string& command, const std::string& args) {
+    sent.push_back(command + " " + args);
+  };
+  PageMirror mirror(page.bridge(), {&window, &strip, &slot});
+  MovieFolder folder;
+  QSignalSpy reports(&page.bridge(), &PageBridge::frameReached);
+  slot.setMovie(folder.add("menu.swf", buttonMovie("click", "1-1")));
+  ASSERT_TRUE(waitUntil([&] { return !reports.isEmpty(); }));
+
+  QWidget* input = page.focusProxy();
+  const QPoint middle(160, 120);
+  QTest::mouseMove(input, middle);
+  QTest::mouseClick(input, Qt::LeftButton, {}, middle);
+  ASSERT_TRUE(waitUntil([&] { return !sent.empty(); }));
+  EXPECT_EQ(sent, std::vector<std::string>{"click 1-1"});
+
+  strip.setVisible(false);
+  runFor(100);
+  bool shown = true;
+  bool answered = false;
+  page.page()->runJavaScript(
+      "getComputedStyle(document.querySelector('[data-id=\"TopMenu\"] ruffle-player'))"
+      ".visibility === 'visible'",
+      [&](const QVariant& result) {
+        shown = result.toBool();
+        answered = true;
+      });
+  ASSERT_TRUE(waitUntil([&] { return answered; }));
+  EXPECT_FALSE(shown);
+  QTest::mouseClick(input, Qt::LeftButton, {}, middle);
+  runFor(300);
+  EXPECT_EQ(sent.size(), 1u);
 }
 
 }  // namespace
