@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+// Xlib after GoogleTest: its macros (None) clash with GoogleTest's names.
+#include <X11/Xlib.h>
+
 namespace hifz {
 namespace {
 
@@ -13,12 +16,15 @@ TEST(XRandrDisplay, KnowsTheCurrentModeAndRefusesOthers) {
   ASSERT_NE(context, 0u);
   const int depth = display.bitsPerPixel(context);
   EXPECT_EQ(depth, 24);
-  EXPECT_EQ(display.testMode(1024, 768, depth), ModeTest::Usable);
-  EXPECT_EQ(display.testMode(1024, 768, 16), ModeTest::NotUsable);
+  auto* x = reinterpret_cast<::Display*>(context);
+  const int width = DisplayWidth(x, DefaultScreen(x));
+  const int height = DisplayHeight(x, DefaultScreen(x));
+  EXPECT_EQ(display.testMode(width, height, depth), ModeTest::Usable);
+  EXPECT_EQ(display.testMode(width, height, 16), ModeTest::NotUsable);
   EXPECT_EQ(display.testMode(640, 400, depth), ModeTest::NotUsable);
-  display.applyMode(1024, 768, depth);
+  display.applyMode(width, height, depth);
   display.applyMode(640, 400, depth);
-  EXPECT_EQ(display.testMode(1024, 768, depth), ModeTest::Usable);
+  EXPECT_EQ(display.testMode(width, height, depth), ModeTest::Usable);
   display.releaseContext(context);
   EXPECT_EQ(display.bitsPerPixel(0), 0);
   display.releaseContext(0);
