@@ -6,6 +6,7 @@
 #include "movie/page_view.h"
 #include "page_fixture.h"
 
+// Tests that drive the real page: it starts once, for all of them.
 int main(int argc, char** argv) {
   hifz::preparePageView();
   QApplication application(argc, argv);
