@@ -41,6 +41,8 @@ void appendUtf8(std::string& out, char16_t character) {
 
 }  // namespace
 
+const std::array<char16_t, 128>& windows1256HighHalf() { return kHighHalf; }
+
 std::string windows1256ToUtf8(std::span<const std::uint8_t> bytes) {
   std::string out;
   out.reserve(bytes.size() * 2);
