@@ -1,35 +1,43 @@
 #include "sample_content/catalog.h"
 
 #include <algorithm>
+#include <stdexcept>
+
+#include "navigation/chapter_catalog.h"
 
 namespace hifz::content {
 
-const std::array<CatalogChapter, 37> kCatalog = {{
-    {"1-1", "1", "An Nas", 114},      {"1-1", "2", "Al Falaq", 113},
-    {"1-1", "3", "Iklas", 112},       {"1-1", "4", "al masad", 111},
-    {"1-1", "5", "an naser", 110},    {"1-1", "6", "al kaferoon", 109},
-    {"1-1", "7", "al kawthar", 108},  {"1-1", "8", "al ma Own", 107},
-    {"1-1", "9", "Quraish", 106},     {"1-1", "10", "Al feel", 105},
-    {"1-1", "11", "Al Homazah", 104}, {"1-1", "12", "Al asr", 103},
-    {"1-1", "13", "Al tkathor", 102}, {"1-1", "14", "AlKare3h", 101},
-    {"1-1", "15", "Al Fatihah", 1},   {"1-2", "1", "Adoha", 93},
-    {"1-2", "2", "Ashrh", 94},        {"1-2", "3", "Ateen", 95},
-    {"1-2", "4", "Alalq", 96},        {"1-2", "5", "Alkdr", 97},
-    {"1-2", "6", "AlBainh", 98},      {"1-2", "7", "Az Zlzalah", 99},
-    {"1-2", "8", "AlAdiat", 100},     {"2-1", "1", "Al lail", 92},
-    {"2-1", "2", "A sh shams", 91},   {"2-1", "3", "Al balad", 90},
-    {"2-1", "4", "al Fajr", 89},      {"2-1", "5", "Al Kashiah", 88},
-    {"2-1", "6", "Al Ala", 87},       {"2-1", "7", "at tariq", 86},
-    {"2-1", "8", "Al broj", 85},      {"2-1", "9", "Al Inshiqak", 84},
-    {"2-2", "1", "AlMotafifeen", 83}, {"2-2", "2", "AlInftar", 82},
-    {"2-2", "3", "attkwer", 81},      {"2-2", "4", "Absa", 80},
-    {"2-2", "5", "Annaziat", 79},
-}};
+namespace {
+
+// The chapter of each row of the program's catalog, in its order.
+constexpr std::array<int, 37> kSurahs = {
+    114, 113, 112, 111, 110, 109, 108, 107, 106, 105, 104, 103, 102, 101, 1,  // 1-1
+    93,  94,  95,  96,  97,  98,  99,  100,                                   // 1-2
+    92,  91,  90,  89,  88,  87,  86,  85,  84,                               // 2-1
+    83,  82,  81,  80,  79,                                                   // 2-2
+};
+
+std::array<CatalogChapter, 37> fromProgramCatalog() {
+  const auto rows = chapterCatalog();
+  if (rows.size() != kSurahs.size()) throw std::logic_error("the catalog has changed");
+  std::array<CatalogChapter, 37> chapters;
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    chapters[i] = {rows[i].group, rows[i].key, rows[i].folder, kSurahs[i]};
+  return chapters;
+}
+
+}  // namespace
+
+const std::array<CatalogChapter, 37>& catalog() {
+  static const std::array<CatalogChapter, 37> chapters = fromProgramCatalog();
+  return chapters;
+}
 
 std::span<const CatalogChapter> chaptersOf(std::string_view group) {
-  const auto first = std::find_if(kCatalog.begin(), kCatalog.end(),
+  const auto& chapters = catalog();
+  const auto first = std::find_if(chapters.begin(), chapters.end(),
                                   [&](const CatalogChapter& c) { return c.group == group; });
-  const auto last = std::find_if(first, kCatalog.end(),
+  const auto last = std::find_if(first, chapters.end(),
                                  [&](const CatalogChapter& c) { return c.group != group; });
   return {first, last};
 }

@@ -30,8 +30,9 @@ inline constexpr std::array<CatalogGroup, 4> kGroups = {{
     {"2-2", "verses4.gif"},
 }};
 
-/// The 37 chapter folders, group by group, each group in key order.
-extern const std::array<CatalogChapter, 37> kCatalog;
+/// The program's 37 chapter folders, group by group, each group in key order,
+/// with their chapters' numbers in the Quran.
+const std::array<CatalogChapter, 37>& catalog();
 
 /// The chapters of one group, in key order.
 std::span<const CatalogChapter> chaptersOf(std::string_view group);

@@ -99,7 +99,7 @@ int framesForLetters(int letters) {
 }
 
 ChapterPlan planChapter(std::size_t catalogIndex, ChapterText text) {
-  const CatalogChapter& chapter = kCatalog.at(catalogIndex);
+  const CatalogChapter& chapter = catalog().at(catalogIndex);
   if (text.verses.size() > kLastCodedVerse) {
     throw ContentError(std::string(chapter.folder) + ": more verses than have file names");
   }

@@ -58,7 +58,7 @@ int letterCount(const QString& text);
 /// Frames of a recitation of `letters` letters: 0.08 s a letter, 1.5 to 12 s.
 int framesForLetters(int letters);
 
-/// Plans the chapter at `catalogIndex` of kCatalog from its text. Every fifth
+/// Plans the chapter at `catalogIndex` of the catalog from its text. Every fifth
 /// chapter has no Othmani page, so the program's blocked button shows. The
 /// longest verse that can be split safely (see chapter_plan.cpp) is read in two
 /// breaths. Throws ContentError for a chapter with more verses than have codes.

@@ -112,8 +112,8 @@ void refuseExisting(const fs::path& data) {
 
 std::vector<ChapterPlan> planAllChapters(const fs::path& quranChapters) {
   std::vector<ChapterPlan> plans;
-  for (std::size_t i = 0; i < kCatalog.size(); ++i) {
-    plans.push_back(planChapter(i, readChapterText(quranChapters, kCatalog[i].surah)));
+  for (std::size_t i = 0; i < catalog().size(); ++i) {
+    plans.push_back(planChapter(i, readChapterText(quranChapters, catalog()[i].surah)));
   }
   return plans;
 }
