@@ -59,6 +59,8 @@ TEST(WidgetWindow, ShowsTheNoticeAndClosesThroughItsButton) {
   EXPECT_FALSE(form.window().enabled());
   EXPECT_NE(labelShowing(*window, "تنبيه"), nullptr);
   EXPECT_NE(labelShowing(*window, "https://hifz.example/"), nullptr);
+  // The message's lines end in carriage returns; on screen they are lines.
+  EXPECT_NE(labelShowing(*window, "السطر الأول\nالسطر الثاني"), nullptr);
   EXPECT_GT(window->width(), 100);
 
   QPushButton* ok = nullptr;

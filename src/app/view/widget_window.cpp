@@ -86,7 +86,10 @@ void WidgetWindow::place(const Control& control, QWidget& widget) {
 
 void WidgetWindow::applyText(Control& control, QWidget& widget) {
   if (auto* captioned = dynamic_cast<CaptionedControl*>(&control)) {
-    const QString text = QString::fromStdString(captioned->caption());
+    // Lines end in a carriage return, as the program writes them; Qt breaks at '\n'.
+    QString text = QString::fromStdString(captioned->caption());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (auto* label = qobject_cast<QLabel*>(&widget)) label->setText(text);
     if (auto* button = qobject_cast<QPushButton*>(&widget)) button->setText(text);
   }
