@@ -1,16 +1,14 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
-#include <memory>
-#include <stdexcept>
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "controls/simple_controls.h"
 #include "controls/window_control.h"
 #include "platform/text_measure.h"
+#include "shell/control_set.h"
 
 namespace hifz {
 
@@ -33,30 +31,20 @@ class MsgForm final : private ControlObserver {
 
   WindowControl& window() { return window_; }
   MsgFormState& state() { return state_; }
-  Control& control(std::string_view name) const;
-  Label& label(std::string_view name) const { return as<Label>(name); }
-  CommandButton& button(std::string_view name) const { return as<CommandButton>(name); }
-  PicturePanel& panel(std::string_view name) const { return as<PicturePanel>(name); }
+  Control& control(std::string_view name) const { return controls_.control(name); }
+  Label& label(std::string_view name) const { return controls_.as<Label>(name); }
+  CommandButton& button(std::string_view name) const { return controls_.as<CommandButton>(name); }
+  PicturePanel& panel(std::string_view name) const { return controls_.as<PicturePanel>(name); }
   /// Every control but the dialog itself, in inventory order.
-  const std::vector<Control*>& controls() const { return order_; }
+  std::span<Control* const> controls() const { return controls_.controls(); }
 
  private:
   void controlChanged(const Control& control, Property property) override;
-  template <typename T>
-  T& as(std::string_view name) const;
 
   const TextMeasure& measure_;
   MsgFormState state_;
   WindowControl window_{"MsgForm"};
-  std::vector<std::unique_ptr<Control>> owned_;
-  std::vector<Control*> order_;
-  std::map<std::string, Control*, std::less<>> byName_;
+  ControlSet controls_;
 };
-
-template <typename T>
-T& MsgForm::as(std::string_view name) const {
-  if (auto* typed = dynamic_cast<T*>(&control(name))) return *typed;
-  throw std::logic_error(std::string(name) + " is not of the kind asked for");
-}
 
 }  // namespace hifz

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <map>
-#include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +11,7 @@
 #include "controls/window_control.h"
 #include "flash/movie_slot.h"
 #include "platform/platform.h"
+#include "shell/control_set.h"
 #include "shell/main_window_state.h"
 
 namespace hifz {
@@ -35,7 +33,7 @@ class Form1 {
   const std::string& applicationFolder() const { return applicationFolder_; }
 
   WindowControl& window() { return window_; }
-  Control& control(std::string_view name) const;
+  Control& control(std::string_view name) const { return controls_.control(name); }
   Label& label(std::string_view name) const { return as<Label>(name); }
   TextBox& textBox(std::string_view name) const { return as<TextBox>(name); }
   CheckBox& checkBox(std::string_view name) const { return as<CheckBox>(name); }
@@ -46,8 +44,8 @@ class Form1 {
   FileListBox& fileList(std::string_view name) const { return as<FileListBox>(name); }
   Timer& timer(std::string_view name) const { return as<Timer>(name); }
   MovieSlot& slot(std::string_view name) const { return as<MovieSlot>(name); }
-  /// Every control, in inventory order (back to front within a container).
-  const std::vector<Control*>& controls() const { return order_; }
+  /// The window and every control, in inventory order (back to front within a container).
+  const std::vector<Control*>& controls() const { return controls_.all(); }
 
   /// Runs a procedure button's click procedure to its end.
   void run(std::string_view procedure) const { button(procedure).setValue(true); }
@@ -63,21 +61,15 @@ class Form1 {
 
  private:
   template <typename T>
-  T& as(std::string_view name) const;
+  T& as(std::string_view name) const {
+    return controls_.as<T>(name);
+  }
 
   Platform platform_;
   std::string applicationFolder_;
   MainWindowState state_;
   WindowControl window_{"Form1"};
-  std::vector<std::unique_ptr<Control>> owned_;
-  std::vector<Control*> order_;
-  std::map<std::string, Control*, std::less<>> byName_;
+  ControlSet controls_;
 };
-
-template <typename T>
-T& Form1::as(std::string_view name) const {
-  if (auto* typed = dynamic_cast<T*>(&control(name))) return *typed;
-  throw std::logic_error(std::string(name) + " is not of the kind asked for");
-}
 
 }  // namespace hifz
