@@ -17,6 +17,13 @@ std::string boundsText(const MixerControlRecord& control) {
   return numberText(control.lMinimum) + " to " + numberText(control.lMaximum);
 }
 
+void placePanel(PicturePanel& panel, float top, float left, float width, float height) {
+  panel.setTop(top);
+  panel.setLeft(left);
+  panel.setWidth(width);
+  panel.setHeight(height);
+}
+
 bool openMixer(Form1& form) {
   MainWindowState& state = form.state();
   Platform& platform = form.platform();
@@ -68,21 +75,9 @@ void startUp(Form1& form) {
     panel.setLeft(2800);
     panel.setTop(2985);
   }
-  PicturePanel& menuScreen = form.panel("Picture8");
-  menuScreen.setTop(660);
-  menuScreen.setLeft(615);
-  menuScreen.setWidth(8445);
-  menuScreen.setHeight(7770);
-  PicturePanel& objectives = form.panel("Picture10");
-  objectives.setTop(660);
-  objectives.setLeft(615);
-  objectives.setWidth(8475);
-  objectives.setHeight(7770);
-  PicturePanel& credits = form.panel("Picture11");
-  credits.setTop(0);
-  credits.setLeft(9570);
-  credits.setWidth(2505);
-  credits.setHeight(9210);
+  placePanel(form.panel("Picture8"), 660, 615, 8445, 7770);   // the menu screen
+  placePanel(form.panel("Picture10"), 660, 615, 8475, 7770);  // the objectives page
+  placePanel(form.panel("Picture11"), 0, 9570, 2505, 9210);   // the credits panel
   MovieSlot& topMenu = form.slot("TopMenu");
   MovieSlot& exitMe = form.slot("ExitMe");
   topMenu.setHeight(3510);
