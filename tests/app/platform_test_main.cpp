@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-// The Qt services need an application object and a display; with-services
+// The Qt services need an application object and a display; scripts/headless
 // provides the display.
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
