@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QMessageBox>
 #include <cstdio>
+#include <vector>
 
 #include "dialog/msg_form_holder.h"
 #include "main_window.h"
@@ -13,11 +14,13 @@
 #include "movie/page_view.h"
 #include "movie/ruffle_package.h"
 #include "movie/web_movie_slot.h"
+#include "page_recovery.h"
 #include "platform/disk_file_system.h"
 #include "platform/pulse_mixer.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_services.h"
 #include "platform/xrandr_display.h"
+#include "recitation/sequencer.h"
 #include "shell/form1.h"
 #include "shell/wiring.h"
 #include "view/form1_look.h"
@@ -58,8 +61,12 @@ int main(int argc, char** argv) {
   hifz::QtTextMeasure measure(QApplication::font());
 
   hifz::PageView page(*ruffle);
-  auto makeSlot = [&page, &files](const std::string& name, const hifz::SlotSettings& settings) {
-    return std::make_unique<hifz::WebMovieSlot>(name, settings, page, files);
+  std::vector<hifz::WebMovieSlot*> movieSlots;
+  auto makeSlot = [&page, &files, &movieSlots](const std::string& name,
+                                               const hifz::SlotSettings& settings) {
+    auto slot = std::make_unique<hifz::WebMovieSlot>(name, settings, page, files);
+    movieSlots.push_back(slot.get());
+    return slot;
   };
   const std::string folder =
       QDir::toNativeSeparators(QApplication::applicationDirPath()).toStdString();
@@ -72,6 +79,24 @@ int main(int argc, char** argv) {
   hifz::applyForm1Look(page);
   hifz::MainWindow window(form.window(), page, windows.twipsPerPixelX());
   form.window().setHandle(static_cast<hifz::WindowSystem::WindowHandle>(window.winId()));
+
+  // A new page shows the window as it is now; a reading cannot go on where
+  // its movie was lost.
+  hifz::PageRecovery recovery(
+      page,
+      [&] {
+        mirror.rebuild();
+        hifz::applyForm1Look(page);
+        for (hifz::WebMovieSlot* slot : movieSlots) slot->republish();
+        hifz::stopAnyReading(form);
+      },
+      [&window] {
+        QMessageBox::critical(&window, QStringLiteral("Error"),
+                              QStringLiteral("The movie player stopped working twice within a "
+                                             "minute. The program will close."));
+        window.close();
+        QCoreApplication::exit(1);
+      });
 
   form.window().onLoad();
   window.show();

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/x11_screen.h"
 #include "view/widget_window.h"
 
 namespace hifz {
@@ -18,6 +19,10 @@ namespace {
 constexpr float kTwipsPerInch = 1440;
 
 QScreen* screen() { return QGuiApplication::primaryScreen(); }
+
+// The size now, not the one Qt last heard of: leaving full screen centres the
+// window on the size the mode change has just restored.
+QSize screenPixels() { return currentX11ScreenSize().value_or(screen()->geometry().size()); }
 
 }  // namespace
 
@@ -57,11 +62,11 @@ QtWindowSystem::QtWindowSystem() = default;
 QtWindowSystem::~QtWindowSystem() = default;
 
 float QtWindowSystem::screenWidthTwips() const {
-  return static_cast<float>(screen()->geometry().width()) * twipsPerPixelX();
+  return static_cast<float>(screenPixels().width()) * twipsPerPixelX();
 }
 
 float QtWindowSystem::screenHeightTwips() const {
-  return static_cast<float>(screen()->geometry().height()) * twipsPerPixelY();
+  return static_cast<float>(screenPixels().height()) * twipsPerPixelY();
 }
 
 float QtWindowSystem::twipsPerPixelX() const {
