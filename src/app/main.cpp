@@ -21,6 +21,7 @@
 #include "shell/form1.h"
 #include "shell/wiring.h"
 #include "view/form1_look.h"
+#include "view/msg_form_look.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  hifz::QtWindowSystem windows;
+  hifz::QtWindowSystem windows({{"MsgForm", hifz::msgFormLook()}});
   std::unique_ptr<hifz::Display> display = makeDisplay();
   hifz::PulseMixer mixer;
   hifz::QtShell shell;
@@ -55,7 +56,8 @@ int main(int argc, char** argv) {
   hifz::QtMessageBox messages;
   hifz::DiskFileSystem files;
   hifz::QtClock clock;
-  hifz::QtTextMeasure measure(QApplication::font());
+  // The message is measured in the font it is drawn in, so the dialog fits it.
+  hifz::QtTextMeasure measure(hifz::msgFormFont());
 
   hifz::PageView page(*ruffle);
   auto makeSlot = [&page, &files](const std::string& name, const hifz::SlotSettings& settings) {
