@@ -11,6 +11,9 @@
 #include <QTest>
 #include <QWindow>
 #include <cmath>
+#include <cstdio>
+#include <functional>
+#include <stdexcept>
 
 #include "controls/colour.h"
 #include "dialog/feedback_notice.h"
@@ -295,6 +298,25 @@ TEST_F(MsgFormOnScreen, NoticesShowEveryTextWholeInTheArabicFace) {
     dialog.unload();
     QCoreApplication::processEvents();
   }
+}
+
+// An address too long for the dialog at the full size is drawn smaller, whole,
+// across the dialog's width.
+TEST_F(MsgFormOnScreen, AnAddressWiderThanTheDialogShrinksToFit) {
+  const QString address = "https://www.example-learning-site.org/quran/memorisation/juz-amma/";
+  MsgFormHolder longer(form, measure, address.toStdString());
+  showNotice(longer, kFeedback);
+  QWidget* window = dialogWidget();
+  ASSERT_NE(window, nullptr);
+  QLabel* link = labelShowing(*window, address);
+  ASSERT_NE(link, nullptr);
+  EXPECT_LT(link->font().pointSizeF(), 9.25);
+  EXPECT_GE(link->font().pointSizeF(), 7);
+  EXPECT_TRUE(showsWhole(*link, address));
+  EXPECT_TRUE(window->rect().contains(link->geometry()));
+  EXPECT_GT(link->width(), window->width() / 2);
+  longer.unload();
+  QCoreApplication::processEvents();
 }
 
 }  // namespace
