@@ -24,6 +24,7 @@
 #include "shell/form1.h"
 #include "shell/wiring.h"
 #include "view/form1_look.h"
+#include "view/msg_form_look.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  hifz::QtWindowSystem windows;
+  hifz::QtWindowSystem windows({{"MsgForm", hifz::msgFormLook()}});
   std::unique_ptr<hifz::Display> display = makeDisplay();
   hifz::PulseMixer mixer;
   hifz::QtShell shell;
@@ -58,7 +59,8 @@ int main(int argc, char** argv) {
   hifz::QtMessageBox messages;
   hifz::DiskFileSystem files;
   hifz::QtClock clock;
-  hifz::QtTextMeasure measure(QApplication::font());
+  // The message is measured in the font it is drawn in, so the dialog fits it.
+  hifz::QtTextMeasure measure(hifz::msgFormFont());
 
   hifz::PageView page(*ruffle);
   std::vector<hifz::WebMovieSlot*> movieSlots;
