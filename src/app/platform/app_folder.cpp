@@ -40,7 +40,7 @@ std::string environment(const char* name) {
 fs::path chooseAppFolder(const ContentPlaces& places) {
   if (holdsDataFolder(places.programFolder)) return tidy(places.programFolder);
   const fs::path user = userContent(places);
-  if (!user.empty() && holdsDataFolder(user)) return tidy(user);
+  if (holdsDataFolder(user)) return tidy(user);
   return tidy(places.installedContent);
 }
 
