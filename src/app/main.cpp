@@ -2,7 +2,6 @@
 // drawn in one WebEngine page whose movie slots Ruffle plays.
 
 #include <QApplication>
-#include <QDir>
 #include <QFont>
 #include <QMessageBox>
 #include <cstdio>
@@ -15,6 +14,7 @@
 #include "movie/ruffle_package.h"
 #include "movie/web_movie_slot.h"
 #include "page_recovery.h"
+#include "platform/app_folder.h"
 #include "platform/disk_file_system.h"
 #include "platform/pulse_mixer.h"
 #include "platform/qt_clock.h"
@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("hifz");
   QApplication::setApplicationDisplayName("Hifz");
+  QApplication::setDesktopFileName(HIFZ_APP_ID);
   QApplication::setLayoutDirection(Qt::RightToLeft);
 
   const auto ruffle = hifz::findRufflePackage();
@@ -71,7 +72,7 @@ int main(int argc, char** argv) {
     return slot;
   };
   const std::string folder =
-      QDir::toNativeSeparators(QApplication::applicationDirPath()).toStdString();
+      hifz::appFolder(QApplication::applicationDirPath().toStdString()).string();
   hifz::Form1 form(hifz::Platform{windows, *display, mixer, shell, sound, messages, files, clock},
                    makeSlot, folder);
   hifz::MsgFormHolder msgForm(form, measure, HIFZ_WEBSITE);
