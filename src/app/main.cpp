@@ -13,6 +13,7 @@
 #include "movie/page_view.h"
 #include "movie/ruffle_package.h"
 #include "movie/web_movie_slot.h"
+#include "platform/desktop_sound.h"
 #include "platform/disk_file_system.h"
 #include "platform/pulse_mixer.h"
 #include "platform/qt_clock.h"
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<hifz::Display> display = makeDisplay();
   hifz::PulseMixer mixer;
   hifz::QtShell shell;
-  hifz::QtSound sound;
+  hifz::DesktopSound sound;
   hifz::QtMessageBox messages;
   hifz::DiskFileSystem files;
   hifz::QtClock clock;

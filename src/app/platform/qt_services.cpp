@@ -38,8 +38,6 @@ void QtShell::open(const std::string& address) {
   QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
 }
 
-void QtSound::beep() { QApplication::beep(); }
-
 TextSize QtTextMeasure::measure(std::string_view text) const {
   const QFontMetricsF metrics(font_);
   QString all = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
