@@ -59,6 +59,7 @@ constexpr Font kFonts[] = {
     {"Label12", "Amiri", 20.25, true, "#1a1a1a", "start"},
     {"Label7", "Amiri", 13.5, true, "#0e3f38", "center"},
     {"Repeat", "Amiri", 11, true, "#0e3f38", "center"},
+    {"Countdown", "Amiri", 14, true, "#f6e7b0", "center"},
 };
 // clang-format on
 
