@@ -52,7 +52,7 @@ void read(Form1& form, const PollPeriod& period) {
     files.setListIndex(state.VerseIndex);
   }
   if (form.label("kind").caption() != "all" && files.listCount() > 1) {
-    files.setPattern(widenedPattern(files.fileName()));
+    listVerseMovies(form, widenedPattern(files.fileName()));
     files.setListIndex(state.VerseIndex);
   }
   form.timer("Timer1").setInterval(period.of(form));
