@@ -123,17 +123,25 @@ done
 kill "${pids[1]}"
 wait "${pids[1]}" 2>/dev/null || true
 
-# The recording in 10 ms blocks: its loudness (RMS) and its pitch (from the
-# sign changes). The verse's tone is 525 Hz; the beep is any other sound.
+# The recording in 10 ms blocks: its loudness (RMS), its pitch (from the sign
+# changes) and how much of it is high (the RMS of its steps, 0.15 of the
+# loudness for the verse's 525 Hz tone, more with a beep). A block is the
+# verse's when it is the tone alone, else the beep's: a beep heard over the
+# end of the verse still counts.
 sox -t raw -r $rate -e signed -b 16 -c 1 "$work/heard.raw" -t dat - |
   awk -v block=$((rate / 100)) '
     /^;/ { next }
-    { v = $2; sum += v * v; if (n > 0 && (v < 0) != (last < 0)) cross++; last = v; n++ }
+    {
+      v = $2; sum += v * v
+      if (n > 0) { steps += (v - last) ^ 2; if ((v < 0) != (last < 0)) cross++ }
+      last = v; n++
+    }
     n == block {
-      rms = sqrt(sum / n) * 32768; pitch = cross / 2 * 100
-      kind = rms < 100 ? "-" : (pitch > 495 && pitch < 555 ? "V" : "B")
+      rms = sqrt(sum / n) * 32768; high = rms > 0 ? sqrt(steps / n) * 32768 / rms : 0
+      pitch = cross / 2 * 100
+      kind = rms < 100 ? "-" : (high < 0.35 && pitch > 495 && pitch < 555 ? "V" : "B")
       printf "%.2f %s\n", t, kind
-      t += 0.01; n = 0; sum = 0; cross = 0
+      t += 0.01; n = 0; sum = 0; steps = 0; cross = 0
     }' >"$work/blocks"
 
 # The plays: from a block of the verse's tone to the last one that follows
@@ -158,7 +166,9 @@ load=$(awk -v c="$clicked" -v r="$recording" 'NR == 1 { printf "%.3f", $2 - (c -
 readonly verse=1.52
 echo "verse: ${verse} s; from the click to its sound (the load time): ${load} s"
 
-# Each gap, its beep, and the countdown in it.
+# Each gap and its beep. The beep sounds when the poll finds the play's end,
+# which the next play follows after the pause and its own load time; less
+# that load time, the second gap is at most one poll longer than the first.
 awk -v poll=$poll -v pause=$pause -v load="$load" -v verse="$verse" -v slack=$slack \
   -v beeps="$work/beeps" '
   BEGIN { while ((getline line < beeps) > 0) { split(line, b, " "); beep[++nb] = b[2] } }
@@ -169,14 +179,19 @@ awk -v poll=$poll -v pause=$pause -v load="$load" -v verse="$verse" -v slack=$sl
       gap = start[i + 1] - end[i]
       late = gap - verse - pause
       heard = ""
-      for (j = 1; j <= nb; j++) if (beep[j] >= end[i] - 0.05 && beep[j] <= end[i] + poll + slack) heard = beep[j] - end[i]
-      printf "gap %d: %.2f s (verse + %d s + %.2f s); beep %s\n", i, gap, pause, late,
-        heard == "" ? "not heard" : sprintf("%.2f s after the verse ended", heard)
+      for (j = 1; j <= nb; j++)
+        if (heard == "" && beep[j] >= end[i] - 0.3 && beep[j] <= end[i] + poll + slack) heard = beep[j]
+      printf "gap %d: %.2f s (verse + %d s + %.2f s)", i, gap, pause, late
+      if (heard == "") print "; beep not heard"
+      else {
+        loaded[i] = start[i + 1] - heard - verse - pause
+        printf "; beep %.2f s after the verse ended; the next play loaded in %.2f s\n", heard - end[i], loaded[i]
+      }
       if (late < -slack || late > poll + load + slack) { print "  the gap is not the verse plus the pause"; bad = 1 }
       if (heard == "") { print "  no beep at the start of the gap"; bad = 1 }
-      gaps[i] = gap
+      steady[i] = gap - loaded[i]
     }
-    if (gaps[2] > gaps[1] + poll) { print "  the second gap is longer than the first by more than a poll"; bad = 1 }
+    if (steady[2] > steady[1] + poll) { print "  the second gap is longer than the first by more than a poll"; bad = 1 }
     exit bad
   }' "$work/verses" || fail "the pauses were not as chosen"
 
