@@ -15,4 +15,8 @@ class Form1;
 /// pause mode the countdown shows the learner's turn.
 void wireSequencer(Form1& form, const std::shared_ptr<PollPeriod>& period);
 
+/// Ends a reading that is going on, playing or pausing, as the stop button
+/// does; nothing when none is. For a main display that lost its movie.
+void stopAnyReading(Form1& form);
+
 }  // namespace hifz
