@@ -9,6 +9,7 @@
 namespace hifz::testing {
 namespace {
 constexpr int kRate = 22050;
+constexpr int kClearOfZero = 300;
 }  // namespace
 
 bool canRecordSound() {
@@ -46,11 +47,21 @@ double toneFrequency(const std::vector<std::int16_t>& samples) {
   constexpr std::size_t kBlock = kRate / 100;
   int crossings = 0;
   std::size_t counted = 0;
+  // A sign counts once the sample is clear of zero, so noise about a crossing
+  // is not taken for more crossings; it carries over from a loud block to the next.
+  int sign = 0;
   for (std::size_t start = 0; start + kBlock <= samples.size(); start += kBlock) {
     const auto first = samples.begin() + static_cast<std::ptrdiff_t>(start);
     const std::vector<std::int16_t> block(first, first + kBlock);
-    if (loudness(block) < 1000) continue;
-    for (std::size_t i = 1; i < kBlock; ++i) crossings += (block[i - 1] < 0) != (block[i] < 0);
+    if (loudness(block) < 1000) {
+      sign = 0;
+      continue;
+    }
+    for (const std::int16_t sample : block) {
+      const int now = sample > kClearOfZero ? 1 : sample < -kClearOfZero ? -1 : 0;
+      if (now != 0 && sign != 0 && now != sign) ++crossings;
+      if (now != 0) sign = now;
+    }
     counted += kBlock;
   }
   return counted == 0 ? 0 : crossings / 2.0 * kRate / double(counted);

@@ -29,7 +29,7 @@ std::vector<std::uint8_t> toneMp3(double frequency, double seconds, int sampleRa
   QStringList arguments = {"--quiet",    "-r", "-s",       kHz,
                            "--resample", kHz,  "--signed", "--little-endian",
                            "--bitwidth", "16", "-m",       channels == 1 ? "m" : "j",
-                           "-V",         "4"};
+                           "-V",         "2"};
   if (id3Tag)
     arguments << "--add-id3v2"
               << "--tt"

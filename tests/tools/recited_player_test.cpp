@@ -92,8 +92,12 @@ TEST_F(RecitedPlayerTest, Mp3AtEveryRateIsHeardAtItsPitchAndLength) {
     for (int frame = 0; frame < 30; ++frame) movie.showFrame();
     const Heard heard =
         play(folder.add("tone-" + std::to_string(c.rate) + ".gif", movie.build()), 1700);
-    EXPECT_NEAR(heard.frequency, 500, 25);
-    EXPECT_NEAR(heard.seconds, 1.0, 0.1);
+    // Within 6 %: the nearest wrong rate, 44100 for 48000 Hz, is 8 % off. The
+    // length only shows the tone is heard through: on a busy machine the page
+    // may drop or stretch some of it.
+    EXPECT_NEAR(heard.frequency, 500, 30);
+    EXPECT_GT(heard.seconds, 0.5);
+    EXPECT_LT(heard.seconds, 1.3);
   }
 }
 
@@ -118,7 +122,8 @@ TEST_F(RecitedPlayerTest, ABuiltVerseIsHeardAtItsOwnFrequency) {
     const fs::path movie = request.out / "data" / folderName / (std::to_string(verse) + "-001.gif");
     const Heard heard = play(folder.add(tone->fileName() + ".gif", readBytes(movie)), 1500);
     EXPECT_NEAR(heard.frequency, tone->frequency, 20);
-    EXPECT_NEAR(heard.seconds, tone->seconds, 0.1);
+    EXPECT_GT(heard.seconds, tone->seconds / 2);
+    EXPECT_LT(heard.seconds, tone->seconds + 0.3);
   }
 }
 
