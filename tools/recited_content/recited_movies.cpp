@@ -12,6 +12,9 @@ namespace {
 
 constexpr std::uint64_t kFramesPerSecond = static_cast<std::uint64_t>(kFrameRate);
 constexpr int kMostFrames = 65535;
+// MP3 and the pictures' bitmaps are compressed already: packing the movie
+// again would cost more time than it saves room.
+constexpr swf::Compression kMovieCompression = swf::Compression::kNone;
 
 // First frame of a sound `samples` into the chapter; frames count from 0.
 std::uint64_t frameAt(std::uint64_t samples, int sampleRate) {
@@ -81,7 +84,8 @@ RecitedMovies recitedMovies(const ChapterPlan& plan, const std::map<int, Mp3Audi
     Picture& picture = words[static_cast<std::size_t>(verse.verse - 1)];
     picture = verseWords(verse.text);
     result.files.push_back(
-        {verse.fileName, verseMovie(plan, verse, picture, soundTrack(sounds.at(verse.verse)))});
+        {verse.fileName,
+         verseMovie(plan, verse, picture, soundTrack(sounds.at(verse.verse)), kMovieCompression)});
   }
 
   const Mp3Format format = mostCommonFormat(sounds);
@@ -104,8 +108,9 @@ RecitedMovies recitedMovies(const ChapterPlan& plan, const std::map<int, Mp3Audi
   std::vector<const Mp3Audio*> pieces;
   for (const auto& part : parts) pieces.push_back(part.second);
   const Mp3Audio whole = joined(pieces);
-  result.files.push_back({std::string(kWholeChapterMovie),
-                          wholeChapterMovie(plan, words, stretches, soundTrack(whole))});
+  result.files.push_back(
+      {std::string(kWholeChapterMovie),
+       wholeChapterMovie(plan, words, stretches, soundTrack(whole), kMovieCompression)});
   return result;
 }
 

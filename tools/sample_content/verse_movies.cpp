@@ -20,7 +20,8 @@ std::vector<VerseStretch> stretches(const ChapterPlan& plan) {
 }  // namespace
 
 std::vector<std::uint8_t> verseMovie(const ChapterPlan& plan, const VerseMovie& verse,
-                                     const Picture& words, const SoundTrack& sound) {
+                                     const Picture& words, const SoundTrack& sound,
+                                     swf::Compression compression) {
   swf::MovieBuilder movie(stageOptions(kMainDisplay));
   showVersePageFrame(movie, plan);
   showPicture(movie, words, kVerseWordsDepth);
@@ -31,13 +32,13 @@ std::vector<std::uint8_t> verseMovie(const ChapterPlan& plan, const VerseMovie& 
     if (frame == verse.frames) movie.stop();
     movie.showFrame();
   }
-  return packed(movie);
+  return movie.build(compression);
 }
 
 std::vector<std::uint8_t> wholeChapterMovie(const ChapterPlan& plan,
                                             const std::vector<Picture>& verseWords,
                                             const std::vector<VerseStretch>& stretches,
-                                            const SoundTrack& sound) {
+                                            const SoundTrack& sound, swf::Compression compression) {
   swf::MovieBuilder movie(stageOptions(kMainDisplay));
   showVersePageFrame(movie, plan);
   sound(movie);
@@ -54,7 +55,7 @@ std::vector<std::uint8_t> wholeChapterMovie(const ChapterPlan& plan,
       movie.showFrame();
     }
   }
-  return packed(movie);
+  return movie.build(compression);
 }
 
 std::vector<ContentFile> recitationMovies(const ChapterPlan& plan) {
@@ -67,9 +68,10 @@ std::vector<ContentFile> recitationMovies(const ChapterPlan& plan) {
                               ? wholeVerses[static_cast<std::size_t>(verse.verse - 1)]
                               : verseWords(verse.text);
     const swf::Pcm tone = placeholderTone(verse.frames);
-    files.push_back({verse.fileName, verseMovie(plan, verse, words, [&](swf::MovieBuilder& movie) {
-                       movie.streamSound(tone);
-                     })});
+    files.push_back({verse.fileName, verseMovie(
+                                         plan, verse, words,
+                                         [&](swf::MovieBuilder& movie) { movie.streamSound(tone); },
+                                         swf::Compression::kZlib)});
   }
   const std::vector<VerseStretch> parts = stretches(plan);
   swf::Pcm sound{kSoundRate, {}};
@@ -77,9 +79,11 @@ std::vector<ContentFile> recitationMovies(const ChapterPlan& plan) {
     const swf::Pcm tone = placeholderTone(part.frames);
     sound.samples.insert(sound.samples.end(), tone.samples.begin(), tone.samples.end());
   }
-  files.push_back({std::string(kWholeChapterMovie),
-                   wholeChapterMovie(plan, wholeVerses, parts,
-                                     [&](swf::MovieBuilder& movie) { movie.streamSound(sound); })});
+  files.push_back(
+      {std::string(kWholeChapterMovie),
+       wholeChapterMovie(
+           plan, wholeVerses, parts, [&](swf::MovieBuilder& movie) { movie.streamSound(sound); },
+           swf::Compression::kZlib)});
   return files;
 }
 
