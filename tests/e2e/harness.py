@@ -116,7 +116,6 @@ class Layout:
 
 class Segment:
     def __init__(self, start, length, frequency):
-        self.pieces = 1
         self.start = start
         self.length = length
         self.frequency = frequency
@@ -197,16 +196,6 @@ class Recorder:
         with self.lock:
             return any(value > SOUNDING_RMS for value in self.loudness[-6:])
 
-    def wait_for_segments(self, what, count, since, timeout, quiet=1.0):
-        """Waits until `count` segments have ended after `since` and `quiet`
-        seconds of silence followed the last, then returns all of them."""
-        def enough():
-            found = self.segments(since)
-            if len(found) >= count and self.now() - found[-1].end > quiet:
-                return found
-            return None
-        return wait_until(what, enough, timeout, interval=0.1)
-
     def wait_for_sound(self, what, since, timeout):
         return wait_until(what, lambda: self.segments(since), timeout)[0]
 
@@ -224,21 +213,40 @@ def frequency(samples):
     return crossings * RATE / max(1, len(middle))
 
 
+class Play:
+    """Pieces of sound taken as one play of a movie."""
+
+    def __init__(self, first):
+        self.pieces = [first]
+
+    @property
+    def start(self):
+        return self.pieces[0].start
+
+    @property
+    def end(self):
+        return self.pieces[-1].end
+
+    @property
+    def length(self):
+        """Time sounding: a stall delays a play's sound, it does not drop it."""
+        return sum(piece.length for piece in self.pieces)
+
+    def __repr__(self):
+        return f"{self.length:.2f} s sounding from {self.start:.2f} s to {self.end:.2f} s"
+
+
 def fitted(segments, expected, tolerance):
     """The segments taken as the expected plays, in order: a play whose sound
-    stalled for a moment on a busy machine comes in pieces, which are joined
-    while together they span no longer than that play may last."""
+    stalled on a busy machine comes in pieces, which are joined while together
+    they sound no longer than that play may last."""
     plays = []
     for segment in segments:
         if plays and len(plays) <= len(expected) and \
-                segment.end - plays[-1].start <= expected[len(plays) - 1] + tolerance:
-            last = plays[-1]
-            longer = last if last.length >= segment.length else segment
-            plays[-1] = Segment(last.start, segment.end - last.start, longer.frequency)
-            plays[-1].pieces = last.pieces + 1
+                plays[-1].length + segment.length <= expected[len(plays) - 1] + tolerance:
+            plays[-1].pieces.append(segment)
         else:
-            segment.pieces = 1
-            plays.append(segment)
+            plays.append(Play(segment))
     return plays
 
 
@@ -294,9 +302,8 @@ def difference(first, second):
     return total / max(1, 3 * len(first))
 
 
-# The sample content's colours (tools/sample_content/look.h).
+# The tiles' colour in the sample content (tools/sample_content/look.h).
 CREAM = (0xf6, 0xee, 0xdb)
-TEAL = (0x18, 0x55, 0x51)
 
 
 # ---------------------------------------------------------------- program
@@ -366,8 +373,12 @@ class Program:
     def click_at(self, point, window=None, double=False):
         x, y = (int(round(v)) for v in point)
         target = window or self.window
+        # The pointer arrives, then moves a little, as a hand moves it: the
+        # movie sees it over the button before the press.
+        self.xdotool("mousemove", "--window", target, str(x - 3), str(y - 3))
+        time.sleep(0.1)
         self.xdotool("mousemove", "--window", target, str(x), str(y))
-        time.sleep(0.15)  # the page sees the pointer arrive before the press
+        time.sleep(0.2)
         self.xdotool("click", "--repeat", "2" if double else "1", "--delay", "80", "1")
 
     def click(self, control):
@@ -431,33 +442,48 @@ class Program:
         point = self.tile_point(slot, stage, area)
         return lambda: colour_near(self.colour_at(point), colour, tolerance)
 
-    def page_number_showing(self, page):
-        """A page after the first is told by its "previous page" tile, which
-        the first page lacks."""
-        return self.showing("flash1", "main", page["buttons"][page["previous"]], TEAL, 8)
-
-    def choose_chapter(self, chapter):
+    def choose_chapter(self, chapter, attempts=3):
+        """Chooses the chapter in its group's list; when a busy machine let a
+        movie miss or misplace a click, starts again from the main menu."""
         content = self.layout.content
         slot = self.layout.list_slot(chapter["group"])
         area = content["chapterLists"][chapter["group"]][chapter["key"]]
-        self.click_until("the chapter list",
-                         lambda: self.click_stage("TopMenu", "topMenu",
-                                                  content["topMenu"][chapter["group"]]),
-                         self.showing(slot, "chapterList", area, CREAM))
-        self.click_until(f"the menu of {chapter['folder']}",
-                         lambda: self.click_stage(slot, "chapterList", area),
-                         self.menu_page_showing(chapter["pages"][0]))
+        for attempt in range(attempts):
+            if attempt:
+                self.click("Image20")
+            try:
+                # The list takes the top menu's place: its tiles lie elsewhere.
+                strip = self.layout.rect("TopMenu")
+                menu = self.region(strip)
+                tile = self.showing(slot, "chapterList", area, CREAM)
+                self.click_until("the chapter list",
+                                 lambda: self.click_stage("TopMenu", "topMenu",
+                                                          content["topMenu"][chapter["group"]]),
+                                 lambda: changed(self.region(strip), menu) > 500 and tile())
+                self.click_until(f"the menu of {chapter['folder']}",
+                                 lambda: self.click_stage(slot, "chapterList", area),
+                                 self.menu_page_showing(chapter["pages"][0]), attempts=1)
+                return
+            except JourneyFailed:
+                pass
+        raise JourneyFailed(f"could not choose {chapter['folder']} in {attempts} attempts")
 
     def menu_page_showing(self, page):
-        return self.showing("flash1", "main", page["buttons"][str(page["first"])], CREAM)
+        """The page's own number of verse tiles tells it from other chapters' pages."""
+        cells = self.layout.content["menuCells"]
+        count = page["last"] - page["first"] + 1
+        last = self.showing("flash1", "main", cells[str(count)], CREAM)
+        after = self.showing("flash1", "main", cells[str(count + 1)], CREAM) \
+            if str(count + 1) in cells else (lambda: False)
+        return lambda: last() and not after()
 
     def wait_for_menu_page(self, chapter, page, timeout=60):
         wait_until(f"{page['file']} of {chapter['folder']}", self.menu_page_showing(page), timeout,
                    0.1)
 
-    def click_verse(self, chapter, verse, page=None):
+    def show_page(self, chapter, target, page=None):
+        """Turns the chapter menu's pages from `page` (the first) to `target`."""
         page = page or chapter["pages"][0]
-        target = self.layout.page_of(chapter, verse)
         while page is not target:
             index = chapter["pages"].index(page)
             forward = chapter["pages"].index(target) > index
@@ -465,12 +491,25 @@ class Program:
             following = chapter["pages"][index + (1 if forward else -1)]
             self.click_until(following["file"],
                              lambda: self.click_stage("flash1", "main", page["buttons"][key]),
-                             self.page_number_showing(following))
+                             self.menu_page_showing(following))
             page = following
-        self.click_stage("flash1", "main", page["buttons"][str(verse)])
 
-    def menu_is_back(self, chapter, timeout=30):
-        self.wait_for_menu_page(chapter, chapter["pages"][0], timeout)
+    def click_verse(self, chapter, verse, page=None):
+        target = self.layout.page_of(chapter, verse)
+        self.show_page(chapter, target, page)
+        self.click_stage("flash1", "main", target["buttons"][str(verse)])
+
+    def read(self, chapter, start, timeout, page=None):
+        """Starts a reading with `start` and waits for its end, seen as the
+        chapter menu page coming back; returns the segments heard meanwhile."""
+        page = page or chapter["pages"][0]
+        showing = self.menu_page_showing(page)
+        since = self.recorder.now()
+        start()
+        wait_until("the reading to start", lambda: not showing(), 30, 0.1)
+        wait_until(f"the reading to end and {page['file']} to come back", showing, timeout, 0.2)
+        time.sleep(0.5)
+        return self.recorder.segments(since)
 
     def wait_for_exit(self, timeout):
         try:

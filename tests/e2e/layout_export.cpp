@@ -177,7 +177,11 @@ QJsonObject content() {
   QJsonArray chapters;
   for (const auto& plan : hifz::content::planAllChapters(hifz::content::defaultChaptersFolder()))
     chapters.append(chapter(plan));
+  // Every cell of a chapter menu page, numbered as verses 1 to 20.
+  hifz::content::MenuPage full;
+  full.lastVerse = hifz::content::kVersesPerMenuPage;
   return {
+      {"menuCells", buttons(hifz::content::chapterMenuButtons(full))},
       {"stages", QJsonObject{{"main", size(hifz::content::kMainDisplay)},
                              {"topMenu", size(hifz::content::kTopMenuStrip)},
                              {"chapterList", size(hifz::content::kChapterListStage)}}},
