@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <cmath>
 
 #include "movie/page_view.h"
@@ -19,7 +20,12 @@ MainWindow::MainWindow(WindowControl& window, PageView& page, float twipsPerPixe
   window_.addObserver(this);
 }
 
-MainWindow::~MainWindow() { window_.removeObserver(this); }
+// The page belongs to whoever made it, and outlives the window: the slots and
+// the mirror still talk to it while they go.
+MainWindow::~MainWindow() {
+  window_.removeObserver(this);
+  page_.setParent(nullptr);
+}
 
 int MainWindow::pixels(float twips) const {
   return static_cast<int>(std::lround(twips / twipsPerPixel_));
@@ -67,9 +73,11 @@ void MainWindow::controlChanged(const Control&, Property property) {
 
 void MainWindow::resizeEvent(QResizeEvent*) { page_.setGeometry(rect()); }
 
+// The program ends with its main window, even while a notice of its own is open.
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (window_.onUnload) window_.onUnload();
   event->accept();
+  QCoreApplication::quit();
 }
 
 }  // namespace hifz

@@ -92,6 +92,7 @@ TEST_F(WebMovieSlotTest, FrameActionsRaiseFSCommandButFrameReportsDoNot) {
 TEST_F(WebMovieSlotTest, APlayOnceSlotStopsOnTheLastFrameAndStaysThere) {
   PageSlot slot("flash1", playsOnce());
   slot->setMovie(second_);
+  slot->play();
   EXPECT_TRUE(slot->isPlaying());
   ASSERT_TRUE(waitUntil([&] { return slot->frameNum() > 0; }));
   EXPECT_TRUE(slot->isPlaying());
@@ -113,9 +114,25 @@ TEST_F(WebMovieSlotTest, APlayOnceSlotStopsOnTheLastFrameAndStaysThere) {
 TEST_F(WebMovieSlotTest, AnotherSlotLoopsTheSameMovie) {
   PageSlot slot("verses1", SlotSettings{});
   slot->setMovie(second_);
+  slot->play();
   ASSERT_TRUE(waitUntil([&] { return slot->frameNum() == kLastFrame; }));
   ASSERT_TRUE(waitUntil([&] { return slot->frameNum() < kLastFrame; }, 10 * kFrameMs));
   EXPECT_TRUE(slot->isPlaying());
+}
+
+// Asked right after a menu page was given to the main display, the slot must
+// not answer as if a recitation were going on.
+TEST_F(WebMovieSlotTest, AMovieOnlyGivenToTheSlotIsNotPlayingUntilToldTo) {
+  PageSlot slot("flash1", playsOnce());
+  slot->setMovie(second_);
+  EXPECT_FALSE(slot->isPlaying());
+  ASSERT_TRUE(waitUntil([&] { return slot->frameNum() >= 2; }));
+  EXPECT_FALSE(slot->isPlaying());
+
+  slot->play();
+  EXPECT_TRUE(slot->isPlaying());
+  slot->setMovie(second_);
+  EXPECT_FALSE(slot->isPlaying());
 }
 
 TEST_F(WebMovieSlotTest, ADoNotStartSlotHoldsTheFirstFrameUntilPlay) {
@@ -171,6 +188,7 @@ TEST_F(WebMovieSlotTest, AStopInTheMovieEndsPlayingWithinTwoFrames) {
   std::map<int, swf::ActionList> actions;
   actions[5].stop();
   slot->setMovie(folder_.add("stops.swf", timelineMovie(kLastFrame + 1, actions)));
+  slot->play();
   ASSERT_TRUE(waitUntil([&] { return slot->frameNum() == 5; }));
   EXPECT_TRUE(slot->isPlaying());
   QElapsedTimer sinceStop;
@@ -222,6 +240,7 @@ TEST_F(WebMovieSlotTest, BlankThenMovieStartsTheMovieAfresh) {
     std::vector<int> frames;
     slot->setMovie(blank);
     slot->setMovie(second_);
+    slot->play();
     EXPECT_EQ(slot->frameNum(), 0);
     EXPECT_TRUE(slot->isPlaying());
     ASSERT_TRUE(waitUntil([&] {

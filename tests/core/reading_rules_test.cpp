@@ -8,6 +8,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "recitation_fixture.h"
 
@@ -68,15 +69,28 @@ TEST_F(ReadingRules, OnlyARangeReadingWithContinuousRangeStartsAgain) {
 }
 
 // 3
-TEST_F(ReadingRules, WideningKeepsTheWholeVerseCode) {
-  addMovies({"z1-1.gif", "z1-2.gif", "z2-1.gif", "za-1.gif", "z-1.gif"});
-  click("35");
-  EXPECT_EQ(form().fileList("File1").pattern(), "z1*.*");
-  advance(2000);
-  EXPECT_THAT(loads, ElementsAre(Load{0, "z1-1.gif"}, Load{505, "z1-2.gif"},
-                                 Load{1005, "2 blank.gif"}, Load{1005, "Menu.gif"}));
-  EXPECT_EQ(widenedPattern("5-2.gif"), "5*.*");
-  EXPECT_EQ(widenedPattern("zd-10-b.gif"), "zd*.*");
+TEST_F(ReadingRules, WideningKeepsTheWholeVerseCodeAndItsHyphen) {
+  const std::tuple<const char*, std::vector<std::string>, const char*> cases[] = {
+      {"35", {"z1-1.gif", "z1-2.gif"}, "z1-*.*"},
+      // "m*.*" would also list the chapter's own pages "menu.gif" and "Menu2.gif".
+      {"22", {"m-1.gif", "m-2.gif"}, "m-*.*"},
+  };
+  addMovies({"z1-1.gif", "z1-2.gif", "z2-1.gif", "za-1.gif", "z-1.gif", "m-1.gif", "m-2.gif",
+             "menu.gif", "Menu2.gif", "mx.txt"});
+  for (const auto& [verse, breaths, widened] : cases) {
+    form().run("reset");
+    loads.clear();
+    click(verse);
+    EXPECT_EQ(form().fileList("File1").pattern(), widened) << verse;
+    advance(2000);
+    EXPECT_THAT(loads, ElementsAre(Load{loads.at(0).first, breaths[0]},
+                                   Load{loads.at(0).first + 505, breaths[1]},
+                                   Load{loads.at(0).first + 1005, "2 blank.gif"},
+                                   Load{loads.at(0).first + 1005, "Menu.gif"}))
+        << verse;
+  }
+  EXPECT_EQ(widenedPattern("5-2.gif"), "5-*.*");
+  EXPECT_EQ(widenedPattern("zd-10-b.gif"), "zd-*.*");
 }
 
 // 4
@@ -242,6 +256,43 @@ TEST_F(ReadingRules, ReadBeyondTheEndOfTheFileListGoesBackToTheStart) {
   form().run("Read");
   EXPECT_EQ(state().VerseIndex, 0);
   EXPECT_THAT(loads, IsEmpty());
+}
+
+// 10
+TEST_F(ReadingRules, OnlyTheWholeChapterAsOneMovieReadsTheWholeChapterMovie) {
+  const std::pair<const char*, std::function<void()>> readings[] = {
+      {"a verse", [this] { click("1"); }},
+      {"a verse in breaths", [this] { click("2"); }},
+      {"verse by verse", [this] { form().image("Image1").click(); }},
+      {"a range",
+       [this] {
+         form().label("Label4").setCaption("1");
+         form().label("Label5").setCaption("2");
+         state().RangeMode = 1;
+         form().run("Range");
+       }},
+      {"the whole chapter", [this] { form().image("Image4").click(); }},
+  };
+  const std::vector<std::vector<std::string>> expected = {
+      {"1-001.gif"},
+      {"2-001.gif", "2-002.gif"},
+      {"1-001.gif", "2-001.gif", "2-002.gif"},
+      // The stop at a range's end shows its last movie again.
+      {"1-001.gif", "2-001.gif", "2-002.gif", "2-002.gif"},
+      {"1-all.gif"},
+  };
+  addMovies({"1-001.gif", "1-all.gif", "2-001.gif", "2-002.gif"});
+  for (std::size_t i = 0; i < std::size(readings); ++i) {
+    form().image("playing").click();
+    advance(100);
+    loads.clear();
+    readings[i].second();
+    advance(5000);
+    std::vector<std::string> read;
+    for (const auto& [time, name] : loads)
+      if (name.find('-') != std::string::npos) read.push_back(name);
+    EXPECT_EQ(read, expected[i]) << readings[i].first;
+  }
 }
 
 }  // namespace

@@ -93,18 +93,25 @@ TEST(ChapterPlan, TheLongestVerseOfFourWordsOrMoreIsReadInTwoBalancedBreaths) {
   EXPECT_EQ(second.frames, framesForLetters(letterCount(second.text)));
 }
 
-TEST(ChapterPlan, VersesWhoseWidenedPatternWouldTakeInOtherFilesStayWhole) {
-  // 22 "m" (menu), 24 "o" (Othmani), 29 "t" (TFS.txt), 32 "w" (words) and
-  // 35 on ("z..." share their first letter): the longest of them are left
-  // whole; verse 3 is the longest that can be split.
-  std::map<int, QString> longVerses = {{3, wordsOf(5)}};
-  for (int verse : {22, 24, 29, 32, 35, 40, 47}) longVerses[verse] = wordsOf(12);
-  const ChapterPlan plan = planChapter(0, chapterOf(47, longVerses));
-  std::vector<int> split;
-  for (const VerseMovie& movie : plan.verseMovies) {
-    if (movie.breath == 2) split.push_back(movie.verse);
+TEST(ChapterPlan, LongChaptersReadVerse22InBreathsWhereItHasTheWords) {
+  struct Case {
+    int verses;
+    std::map<int, QString> longVerses;
+    int split;
+  };
+  const Case cases[] = {
+      {30, {{3, wordsOf(12)}, {22, wordsOf(4)}}, 22},
+      {47, {{22, wordsOf(3)}, {35, wordsOf(12)}}, 35},
+      {21, {{3, wordsOf(5)}, {21, wordsOf(4)}}, 3},
+  };
+  for (const Case& c : cases) {
+    const ChapterPlan plan = planChapter(0, chapterOf(c.verses, c.longVerses));
+    std::vector<int> split;
+    for (const VerseMovie& movie : plan.verseMovies) {
+      if (movie.breath == 2) split.push_back(movie.verse);
+    }
+    EXPECT_THAT(split, ElementsAre(c.split)) << c.verses;
   }
-  EXPECT_THAT(split, ElementsAre(3));
 }
 
 TEST(ChapterPlan, AChapterWithOnlyShortVersesHasNoneInBreaths) {

@@ -12,7 +12,9 @@
 #include "generated_content.h"
 #include "navigation/windows_1256.h"
 #include "platform/disk_file_system.h"
+#include "recitation/reading_rules.h"
 #include "recitation/verse_code.h"
+#include "sample_content/chapter_plan.h"
 #include "sample_content/content_writer.h"
 #include "sample_content/quran_text.h"
 
@@ -20,6 +22,7 @@ namespace hifz::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using content::kWholeChapterMovie;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -105,15 +108,14 @@ TEST_F(ChapterFolderTest, ReadingPatternsListTheVerseMoviesAndTheWholeChapter) {
   for (const KnownChapter& chapter : knownChapters()) {
     SCOPED_TRACE(chapter.folder);
     open(chapter);
-    // "all" has three characters, so the whole-chapter movie also fits
-    // "?-???.gif"; its "~" puts it after every verse.
     std::vector<std::string> expected;
     for (const auto& names : verseMovies(chapter)) {
       expected.insert(expected.end(), names.begin(), names.end());
     }
-    expected.push_back("~-all.gif");
-    EXPECT_EQ(listed("?-???.gif;??-???.gif"), expected);
-    EXPECT_THAT(listed("?-all.gif"), ElementsAre("~-all.gif"));
+    list.setPattern("?-???.gif;??-???.gif", std::string(kWholeChapterMovies));
+    EXPECT_EQ(list.entries(), expected);
+    EXPECT_THAT(listed(std::string(kWholeChapterMovies)),
+                ElementsAre(std::string(kWholeChapterMovie)));
   }
 }
 
@@ -123,9 +125,8 @@ TEST_F(ChapterFolderTest, AVerseInTwoBreathsWidensToItsOwnMoviesOnly) {
     open(chapter);
     for (const auto& names : verseMovies(chapter)) {
       if (names.size() < 2) continue;
-      const std::string code = names[0].substr(0, names[0].find('-'));
-      EXPECT_EQ(listed(code.substr(0, 1) + "*.*"), names);
-      EXPECT_EQ(listed(code + "*.*"), names);
+      list.setPattern(widenedPattern(names[0]), std::string(kWholeChapterMovies));
+      EXPECT_EQ(list.entries(), names);
     }
   }
 }

@@ -11,6 +11,7 @@
 #include "generated_content.h"
 #include "movie_facts.h"
 #include "platform/disk_file_system.h"
+#include "sample_content/chapter_plan.h"
 #include "sample_content/content_writer.h"
 #include "sample_content/menu_movies.h"
 #include "sample_content/quran_text.h"
@@ -22,6 +23,8 @@ namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
+
+using content::kWholeChapterMovie;
 
 constexpr double kFrameRate = 25;
 
@@ -70,13 +73,13 @@ TEST(SampleContentMovies, RecitationMoviesPlayTheirToneOnceAndStopOnTheirLastFra
       EXPECT_TRUE(facts->stopsOnLastFrame);
       EXPECT_EQ(facts->widthPixels, 561);
       EXPECT_EQ(facts->heightPixels, 518);
-      if (name == "~-all.gif") continue;
+      if (name == std::string(kWholeChapterMovie)) continue;
       // 0.08 s a letter, from 1.5 s to 12 s.
       EXPECT_GE(facts->seconds(), 1.5 - 1 / kFrameRate);
       EXPECT_LE(facts->seconds(), 12 + 1 / kFrameRate);
       versesFrames += facts->header.frameCount;
     }
-    const auto whole = factsOf(chapterFolder(chapter) / "~-all.gif");
+    const auto whole = factsOf(chapterFolder(chapter) / std::string(kWholeChapterMovie));
     ASSERT_TRUE(whole.has_value());
     EXPECT_EQ(whole->header.frameCount, versesFrames);
   }

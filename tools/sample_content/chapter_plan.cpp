@@ -15,19 +15,10 @@ constexpr double kSecondsPerLetter = 0.08;
 constexpr double kShortestSeconds = 1.5;
 constexpr double kLongestSeconds = 12;
 constexpr int kWordsToSplit = 4;
-
-// First letters of the other files of a chapter folder. A verse with two
-// movies is read through a pattern widened to its code, or to the code's first
-// character, followed by "*.*": a one-letter code that begins one of these
-// files would pull that file into the reading, and codes of two characters
-// share their "z".
-constexpr std::u16string_view kTakenFirstLetters = u"mowt";
-
-bool canSplit(int verse) {
-  const std::string_view code = VerseCode(verse);
-  return code.size() == 1 &&
-         kTakenFirstLetters.find(static_cast<char16_t>(code[0])) == std::u16string_view::npos;
-}
+// Long chapters read this verse in two breaths: its code "m" begins the
+// chapter's menu pages, so a reading of its breaths shows that it takes the
+// verse's own movies and nothing else.
+constexpr int kVerseOfLongChapters = 22;
 
 std::string movieName(int verse, int breath) {
   const std::string number = std::to_string(breath);
@@ -52,14 +43,20 @@ qsizetype balancedCut(const QStringList& words) {
   return best;
 }
 
+bool canSplit(const QString& verse) {
+  return verse.split(' ', Qt::SkipEmptyParts).size() >= kWordsToSplit;
+}
+
+// Verse 22 where the chapter has it in enough words, else its longest verse.
 int verseToSplit(const QStringList& verses) {
+  if (verses.size() >= kVerseOfLongChapters && canSplit(verses[kVerseOfLongChapters - 1]))
+    return kVerseOfLongChapters;
   int chosen = 0;
   int chosenLetters = 0;
   for (int verse = 1; verse <= verses.size(); ++verse) {
     const QString& text = verses[verse - 1];
     const int letters = letterCount(text);
-    if (canSplit(verse) && text.split(' ', Qt::SkipEmptyParts).size() >= kWordsToSplit &&
-        letters > chosenLetters) {
+    if (canSplit(text) && letters > chosenLetters) {
       chosen = verse;
       chosenLetters = letters;
     }

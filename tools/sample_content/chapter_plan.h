@@ -17,12 +17,10 @@ namespace hifz::content {
 inline constexpr double kFrameRate = 25;
 /// Verse buttons on one chapter menu page; 47 verses at most need 3 pages.
 inline constexpr int kVersesPerMenuPage = 20;
-/// The whole chapter as one movie, matching "?-all.gif". "all" has three
-/// characters, so the verse-by-verse pattern "?-???.gif;??-???.gif" lists it
-/// too, whatever its first character; "~" sorts it after every verse, so such
-/// a reading gives the verses first, and begins no verse code, so no verse's
-/// widened pattern takes it in.
-inline constexpr std::string_view kWholeChapterMovie = "~-all.gif";
+/// The whole chapter as one movie, matching "?-all.gif". The program leaves
+/// such names out of every other reading; "0" is no verse code, so even a
+/// reader that did not would never take it for a verse or a breath.
+inline constexpr std::string_view kWholeChapterMovie = "0-all.gif";
 
 /// One movie of a verse: the whole verse, or one breath of a verse read in two.
 struct VerseMovie {

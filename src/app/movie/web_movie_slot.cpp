@@ -54,6 +54,7 @@ void WebMovieSlot::load(const std::string& path) {
   auto bytes = files_.readFile(path);
   original_ = bytes ? std::move(*bytes) : std::vector<std::uint8_t>();
   fileName_ = fileNameOf(path);
+  toldToPlay_ = false;
   if (!handOver(!settings().startsByItself)) showNothing();
 }
 
@@ -101,6 +102,7 @@ void WebMovieSlot::showNothing() {
 
 void WebMovieSlot::play() {
   if (!timeline_.hasMovie()) return;
+  toldToPlay_ = true;
   if (!timeline_.advances()) {
     handOver(false);
   } else if (timeline_.halted()) {

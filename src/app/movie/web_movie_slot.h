@@ -32,7 +32,10 @@ class WebMovieSlot final : public MovieSlot {
   void play() override;
   /// Halts the player, its timelines and its sound, where they are.
   void stop() override;
-  bool isPlaying() const override { return timeline_.isPlaying(); }
+  /// A movie that was only given to the slot, never told to Play since, is not
+  /// playing, however its timeline moves: asking after loading a menu page
+  /// must not read as a recitation in progress.
+  bool isPlaying() const override { return toldToPlay_ && timeline_.isPlaying(); }
   int frameNum() const override { return timeline_.frameNum(); }
 
  protected:
@@ -52,6 +55,7 @@ class WebMovieSlot final : public MovieSlot {
   QString fileName_;
   QString published_;
   int load_ = 0;
+  bool toldToPlay_ = false;
   SlotTimeline timeline_;
 };
 

@@ -16,8 +16,9 @@ void FileListBox::setPath(const std::string& folder) {
   refresh();
 }
 
-void FileListBox::setPattern(std::string pattern) {
+void FileListBox::setPattern(std::string pattern, std::string excluded) {
   pattern_ = std::move(pattern);
+  excluded_ = std::move(excluded);
   notify(Property::Pattern);
   refresh();
 }
@@ -34,7 +35,9 @@ void FileListBox::refresh() {
   entries_.clear();
   if (!path_.empty()) {
     for (std::string& name : files_.fileNames(path_))
-      if (matchesFilePattern(name, pattern_)) entries_.push_back(std::move(name));
+      if (matchesFilePattern(name, pattern_) &&
+          (excluded_.empty() || !matchesFilePattern(name, excluded_)))
+        entries_.push_back(std::move(name));
     std::sort(entries_.begin(), entries_.end(), [](const std::string& a, const std::string& b) {
       // Names that differ only in letter case keep a fixed order.
       if (fileNameLess(a, b)) return true;

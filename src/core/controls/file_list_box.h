@@ -16,9 +16,9 @@ class FolderNotFound : public std::runtime_error {
       : std::runtime_error("folder not found: " + path) {}
 };
 
-/// The names of the files of one folder that match a pattern, sorted by name
-/// ignoring letter case. The list is read again whenever Path or Pattern is set,
-/// and no entry is selected after that.
+/// The names of the files of one folder that match a pattern, and not an
+/// excluded pattern, sorted by name ignoring letter case. The list is read
+/// again whenever Path or Pattern is set, and no entry is selected after that.
 class FileListBox final : public Control {
  public:
   FileListBox(std::string name, const FileSystem& files);
@@ -26,7 +26,9 @@ class FileListBox final : public Control {
   /// Points the list at a folder; throws FolderNotFound, leaving the list as it was.
   void setPath(const std::string& folder);
   const std::string& pattern() const { return pattern_; }
-  void setPattern(std::string pattern);
+  /// Lists the names matching `pattern` but not `excluded` ("" excludes nothing).
+  void setPattern(std::string pattern, std::string excluded = {});
+  const std::string& excludedPattern() const { return excluded_; }
   const std::vector<std::string>& entries() const { return entries_; }
   int listCount() const { return static_cast<int>(entries_.size()); }
   int listIndex() const { return listIndex_; }
@@ -41,6 +43,7 @@ class FileListBox final : public Control {
   const FileSystem& files_;
   std::string path_;
   std::string pattern_ = "*.*";
+  std::string excluded_;
   std::vector<std::string> entries_;
   int listIndex_ = -1;
 };

@@ -1,5 +1,6 @@
 #include "navigation/reading_mode_buttons.h"
 
+#include "recitation/reading_rules.h"
 #include "shell/form1.h"
 
 namespace hifz {
@@ -28,7 +29,7 @@ void wholeChapterInParts(Form1& form) {
   showFirstMenuPage(form);
   form.label("kind").setCaption("all");
   FileListBox& files = form.fileList("File1");
-  files.setPattern("?-???.gif;??-???.gif");
+  listVerseMovies(form, "?-???.gif;??-???.gif");
   files.setListIndex(0);
   form.run("StopIt");
 }

@@ -44,7 +44,7 @@ void readRange(Form1& form) {
   form.button("StopIt").setCaption("Off");
   FileListBox& files = form.fileList("File1");
   for (int verse = bounds->first; verse <= bounds->last; ++verse) {
-    files.setPattern(filePrefix(verse) + "-*.*");
+    listVerseMovies(form, filePrefix(verse) + "-*.*");
     for (int entry = 0; entry < files.listCount(); ++entry) {
       files.setListIndex(entry);
       range.addItem(files.fileName());
@@ -67,7 +67,7 @@ void readLastRange(Form1& form) {
 
 void readWholeChapterMovies(Form1& form) {
   FileListBox& files = form.fileList("File1");
-  files.setPattern("?-all.gif");
+  files.setPattern(std::string(kWholeChapterMovies));
   files.setListIndex(0);
   form.run("StopIt");
 }

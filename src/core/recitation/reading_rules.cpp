@@ -30,7 +30,13 @@ bool startsRangeAgain(const Form1& form) {
 }
 
 std::string widenedPattern(std::string_view entryName) {
-  return std::string(entryName.substr(0, entryName.find('-'))) + "*.*";
+  const std::size_t hyphen = entryName.find('-');
+  return std::string(entryName.substr(0, hyphen == std::string_view::npos ? hyphen : hyphen + 1)) +
+         "*.*";
+}
+
+void listVerseMovies(Form1& form, std::string pattern) {
+  form.fileList("File1").setPattern(std::move(pattern), std::string(kWholeChapterMovies));
 }
 
 void endEmptyReading(Form1& form) {

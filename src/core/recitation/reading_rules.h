@@ -23,9 +23,10 @@ void cancelPendingPause(Form1& form);
 //    from an earlier range does not make a file-list reading start over.
 bool startsRangeAgain(const Form1& form);
 
-// 3. The widened pattern of `Read` keeps the whole verse code, the entry's
-//    name up to its first hyphen, followed by "*.*": verse 35 ("z1-...") does
-//    not pull in verses 36 to 47. One-character codes give "5*.*" as before.
+// 3. The widened pattern of `Read` keeps the whole verse code and its hyphen,
+//    the entry's name up to and with its first hyphen, followed by "*.*":
+//    "5-*.*". Verse 35 ("z1-...") does not pull in verses 36 to 47, and no
+//    verse pulls in the chapter's own pages ("m*.*" would list "menu.gif").
 std::string widenedPattern(std::string_view entryName);
 
 // 4. A reading started on an empty list (no movie for the verse, no
@@ -59,5 +60,11 @@ std::int64_t timerPeriod(const Form1& form);
 //    end of that list, so a list that shrank under a reading ends it instead
 //    of reading past its end.
 bool atListEnd(int verseIndex, int entryCount);
+
+// 10. Every reading except the whole chapter as one movie leaves out the
+//     whole-chapter movies: "?-all.gif" also matches "?-???.gif" and "1-*.gif",
+//     and would be read as a verse or a breath.
+inline constexpr std::string_view kWholeChapterMovies = "?-all.gif";
+void listVerseMovies(Form1& form, std::string pattern);
 
 }  // namespace hifz

@@ -50,7 +50,7 @@ void read(Form1& form) {
     files.setListIndex(state.VerseIndex);
   }
   if (form.label("kind").caption() != "all" && files.listCount() > 1) {
-    files.setPattern(widenedPattern(files.fileName()));
+    listVerseMovies(form, widenedPattern(files.fileName()));
     files.setListIndex(state.VerseIndex);
   }
   form.timer("Timer1").setInterval(timerPeriod(form));

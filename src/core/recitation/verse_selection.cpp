@@ -6,6 +6,7 @@
 
 #include "controls/number_text.h"
 #include "flash/fs_command.h"
+#include "recitation/reading_rules.h"
 #include "recitation/verse_code.h"
 #include "shell/form1.h"
 
@@ -59,7 +60,7 @@ void verseChosen(Form1& form, const std::string& command, const std::string& raw
     const std::string args = lowerCased(rawArgs);
     verse = verseOfKey(args);
     if (verse != 0) {
-      form.fileList("File1").setPattern(std::string(VerseCode(verse)) + "-*.gif");
+      listVerseMovies(form, std::string(VerseCode(verse)) + "-*.gif");
     } else if (const PageKey* page = pageOfKey(args)) {
       showPage(form, page->page);
       return;
