@@ -89,12 +89,6 @@ class Layout:
         ax, ay, aw, ah = area
         return (left + (ax + aw * at[0]) * scale, top + (ay + ah * at[1]) * scale)
 
-    def chapter(self, group, key):
-        for chapter in self.chapters:
-            if chapter["group"] == group and chapter["key"] == key:
-                return chapter
-        raise JourneyFailed(f"no chapter {key} in group {group}")
-
     def list_slot(self, group):
         return "verses" + str([g for g in ["1-1", "1-2", "2-1", "2-2"]].index(group) + 1)
 
@@ -331,15 +325,14 @@ class Program:
     def data_path(self, *parts):
         return os.path.join(self.app, "data", *parts)
 
-    def start(self, wait_for_menu=True):
+    def start(self):
         with open(self.log_path, "w") as log:
             self.process = subprocess.Popen([os.path.join(self.app, os.path.basename(self.tools.program))],
                                             stderr=log, stdout=log, env=self.env)
         self.window = wait_until("the main window", self.find_window, 60, interval=0.1)
         self.recorder = Recorder()
-        if wait_for_menu:
-            self.wait_for_stage_colour("the top menu", "TopMenu", "topMenu",
-                                       self.layout.content["topMenu"]["1-1"], CREAM)
+        self.wait_for_stage_colour("the top menu", "TopMenu", "topMenu",
+                                   self.layout.content["topMenu"]["1-1"], CREAM)
         return self
 
     def find_window(self, name="^Form1$"):
@@ -452,14 +445,7 @@ class Program:
             if attempt:
                 self.click("Image20")
             try:
-                # The list takes the top menu's place: its tiles lie elsewhere.
-                strip = self.layout.rect("TopMenu")
-                menu = self.region(strip)
-                tile = self.showing(slot, "chapterList", area, CREAM)
-                self.click_until("the chapter list",
-                                 lambda: self.click_stage("TopMenu", "topMenu",
-                                                          content["topMenu"][chapter["group"]]),
-                                 lambda: changed(self.region(strip), menu) > 500 and tile())
+                self.open_group(chapter["group"], area, attempts=1)
                 self.click_until(f"the menu of {chapter['folder']}",
                                  lambda: self.click_stage(slot, "chapterList", area),
                                  self.menu_page_showing(chapter["pages"][0]), attempts=1)
@@ -467,6 +453,18 @@ class Program:
             except JourneyFailed:
                 pass
         raise JourneyFailed(f"could not choose {chapter['folder']} in {attempts} attempts")
+
+    def open_group(self, group, area, attempts=3):
+        """Opens a group's chapter list, seen by the tile at `area` of the list."""
+        # The list takes the top menu's place: its tiles lie elsewhere.
+        strip = self.layout.rect("TopMenu")
+        menu = self.region(strip)
+        tile = self.showing(self.layout.list_slot(group), "chapterList", area, CREAM)
+        self.click_until("the chapter list",
+                         lambda: self.click_stage("TopMenu", "topMenu",
+                                                  self.layout.content["topMenu"][group]),
+                         lambda: changed(self.region(strip), menu) > 500 and tile(),
+                         attempts=attempts)
 
     def menu_page_showing(self, page):
         """The page's own number of verse tiles tells it from other chapters' pages."""

@@ -379,9 +379,8 @@ def missing_chapter(program):
     content = program.layout.content
     group = chapter["group"]
     slot = program.layout.list_slot(group)
-    program.click_stage("TopMenu", "topMenu", content["topMenu"][group])
     area = content["chapterLists"][group][chapter["key"]]
-    program.wait_for_stage_colour("the chapter list", slot, "chapterList", area, harness.CREAM)
+    program.open_group(group, area)
     program.click_stage(slot, "chapterList", area)
     notice = wait_until("the missing-chapter notice", lambda: program.find_window("^MsgForm$"),
                         20, 0.1)
