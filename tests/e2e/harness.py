@@ -109,10 +109,11 @@ class Layout:
 
 
 class Segment:
-    def __init__(self, start, length, frequency):
+    def __init__(self, start, length, frequency, peak):
         self.start = start
         self.length = length
         self.frequency = frequency
+        self.peak = peak  # of the middle half, as a fraction of full scale
 
     @property
     def end(self):
@@ -182,7 +183,7 @@ class Recorder:
                 else:
                     spans.append([index, index + 1])
             parts = [self.samples[a * WINDOW:b * WINDOW] for a, b in spans]
-        return [Segment(a * WINDOW_SECONDS, (b - a) * WINDOW_SECONDS, frequency(part))
+        return [Segment(a * WINDOW_SECONDS, (b - a) * WINDOW_SECONDS, frequency(part), peak(part))
                 for (a, b), part in zip(spans, parts)]
 
     def sounding(self):
@@ -198,6 +199,11 @@ def rms(samples):
     if not samples:
         return 0.0
     return math.sqrt(sum(s * s for s in samples) / len(samples))
+
+
+def peak(samples):
+    middle = samples[len(samples) // 4: len(samples) * 3 // 4]
+    return max((abs(s) for s in middle), default=0) / 32768
 
 
 def frequency(samples):
@@ -498,13 +504,13 @@ class Program:
         self.click_stage("flash1", "main", target["buttons"][str(verse)])
 
     def read(self, chapter, start, timeout, page=None):
-        """Starts a reading with `start` and waits for its end, seen as the
-        chapter menu page coming back; returns the segments heard meanwhile."""
+        """Starts a reading with the click `start` and waits for its end, seen
+        as the chapter menu page coming back; returns the segments heard
+        meanwhile."""
         page = page or chapter["pages"][0]
         showing = self.menu_page_showing(page)
         since = self.recorder.now()
-        start()
-        wait_until("the reading to start", lambda: not showing(), 30, 0.1)
+        self.click_until("the reading to start", start, lambda: not showing())
         wait_until(f"the reading to end and {page['file']} to come back", showing, timeout, 0.2)
         time.sleep(0.5)
         return self.recorder.segments(since)

@@ -75,12 +75,12 @@ def wait_for_change(program, what, rect, before, timeout=20):
                       0.1)
 
 
-def click_and_see(program, control, watched, what, timeout=20):
-    """Clicks a control and waits until the watched control's region changes."""
+def click_and_see(program, control, watched, what):
+    """Clicks a control until the watched control's region changes."""
     rect = program.layout.rect(watched)
     before = program.region(rect)
-    program.click(control)
-    wait_for_change(program, what, rect, before, timeout)
+    program.click_until(what, lambda: program.click(control),
+                        lambda: harness.changed(program.region(rect), before) > 3, each=8)
 
 
 def open_options(program):
@@ -134,6 +134,23 @@ def repeat_three(program):
 
 
 @journey
+def verse_at_start_volume(program):
+    """A verse clicked after start-up is heard once, at its pitch and at the
+    loudness of the volume start-up sets."""
+    chapter = first_chapter(program)
+    program.choose_chapter(chapter)
+    length, segments = read_verse(program, chapter, 1, 1)
+    heard = expect_plays(f"verse 1 of {chapter['folder']}", tones(program, segments), [length])
+    loudest = max(piece.peak for play in heard for piece in play.pieces)
+    # The sound server applies the speakers' volume on its cubic scale.
+    level = program.layout.volume_steps[0] / 65535
+    wanted = program.layout.content["toneLoudness"] * level ** 3
+    print(f"heard at {heard[0].pieces[0].frequency:.0f} Hz, peak {loudest:.3f} of full scale, "
+          f"{wanted:.3f} expected at the start-up volume")
+    check(abs(loudest - wanted) <= 0.2 * wanted, "the verse was not heard at the start-up volume")
+
+
+@journey
 def typed_repeat(program):
     """Typing "3" into the repeat count, then a verse: heard three times."""
     chapter = first_chapter(program)
@@ -168,14 +185,18 @@ def pause_mode(program):
     heard = expect_plays(f"verse {verse} in pause mode", pieces, [length] * 3)
     print_gaps(heard)
     wanted = length + 2
+    problems = []
     for number, gap in enumerate(gaps(heard), 1):
-        check(wanted - 0.15 <= gap <= wanted + POLL_PERIOD + LOAD_ALLOWANCE,
-              f"gap {number} lasted {gap:.2f} s; the verse's length plus 2 s is {wanted:.2f} s")
+        if not wanted - 0.15 <= gap <= wanted + POLL_PERIOD + LOAD_ALLOWANCE:
+            problems.append(f"gap {number} lasted {gap:.2f} s; the verse's length plus 2 s is "
+                            f"{wanted:.2f} s")
     for before, after in zip(heard, heard[1:]):
         beeps = [s for s in segments if before.end - 0.05 <= s.start <= before.end + POLL_PERIOD +
                  0.3 and s.start < after.start and s not in pieces]
         print(f"in the gap from {before.end:.2f} s: {describe(beeps)}")
-        check(beeps, f"no beep at the start of the gap after {before.end:.2f} s")
+        if not beeps:
+            problems.append(f"no beep at the start of the gap after {before.end:.2f} s")
+    check(not problems, "; ".join(problems))
 
 
 def distinct_lengths(chapter, verses):
@@ -203,7 +224,6 @@ def choose_range(program, chapter, first, last, without_end):
     before = program.region(watched)
     program.click_until("the range's first verse", lambda: program.click_verse(chapter, first),
                         lambda: harness.changed(program.region(watched), before) > 3)
-    program.click_verse(chapter, last)
 
 
 @journey
@@ -213,8 +233,8 @@ def range_in_order(program):
     chapter = range_chapter(program, verses)
     program.choose_chapter(chapter)
     expected = [harness.Layout.verse_seconds(chapter, v)[0] for v in verses]
-    segments = program.read(chapter, lambda: choose_range(program, chapter, 2, 4, False),
-                            allowance(expected))
+    choose_range(program, chapter, 2, 4, without_end=False)
+    segments = program.read(chapter, lambda: program.click_verse(chapter, 4), allowance(expected))
     heard = expect_plays(f"verses 2 to 4 of {chapter['folder']}", tones(program, segments),
                          expected)
     for play, verse, length in zip(heard, verses, expected):
@@ -229,8 +249,9 @@ def range_without_end(program):
     verses = [2, 3]
     chapter = range_chapter(program, verses)
     program.choose_chapter(chapter)
-    since = program.recorder.now()
     choose_range(program, chapter, 2, 3, without_end=True)
+    since = program.recorder.now()
+    program.click_verse(chapter, 3)
     expected = [harness.Layout.verse_seconds(chapter, v)[0] for v in verses * 2]
     # The fourth play, verse 3 again, is under way when the stop is pressed.
     def fourth_started():

@@ -6,7 +6,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <initializer_list>
 #include <stdexcept>
@@ -133,6 +136,14 @@ QJsonObject noticeButton() {
           {"fromBottom", centreY - window.height() / kTwipsPerPixel}};
 }
 
+// The loudest sample of a sound, as a fraction of full scale.
+double loudness(const hifz::swf::Pcm& sound) {
+  int loudest = 0;
+  for (const std::int16_t sample : sound.samples)
+    loudest = std::max(loudest, std::abs(int{sample}));
+  return loudest / 32768.0;
+}
+
 // The pitch of a sound, from its rising zero crossings.
 double pitch(const hifz::swf::Pcm& sound) {
   int crossings = 0;
@@ -190,6 +201,7 @@ QJsonObject content() {
       {"exit", buttons(hifz::content::exitButtons())},
       {"wholeChapterMovie", QString::fromStdString(std::string(hifz::content::kWholeChapterMovie))},
       {"tonePitch", pitch(hifz::content::placeholderTone(25))},
+      {"toneLoudness", loudness(hifz::content::placeholderTone(25))},
       {"chapters", chapters},
   };
 }
