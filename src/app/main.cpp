@@ -2,10 +2,10 @@
 // drawn in one WebEngine page whose movie slots Ruffle plays.
 
 #include <QApplication>
-#include <QDir>
 #include <QFont>
 #include <QMessageBox>
 #include <cstdio>
+#include <vector>
 
 #include "dialog/msg_form_holder.h"
 #include "main_window.h"
@@ -13,14 +13,18 @@
 #include "movie/page_view.h"
 #include "movie/ruffle_package.h"
 #include "movie/web_movie_slot.h"
+#include "page_recovery.h"
+#include "platform/app_folder.h"
 #include "platform/disk_file_system.h"
 #include "platform/pulse_mixer.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_services.h"
 #include "platform/xrandr_display.h"
+#include "recitation/sequencer.h"
 #include "shell/form1.h"
 #include "shell/wiring.h"
 #include "view/form1_look.h"
+#include "view/msg_form_look.h"
 
 namespace {
 
@@ -39,6 +43,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("hifz");
   QApplication::setApplicationDisplayName("Hifz");
+  QApplication::setDesktopFileName(HIFZ_APP_ID);
   QApplication::setLayoutDirection(Qt::RightToLeft);
 
   const auto ruffle = hifz::findRufflePackage();
@@ -47,7 +52,7 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  hifz::QtWindowSystem windows;
+  hifz::QtWindowSystem windows({{"MsgForm", hifz::msgFormLook()}});
   std::unique_ptr<hifz::Display> display = makeDisplay();
   hifz::PulseMixer mixer;
   hifz::QtShell shell;
@@ -55,14 +60,19 @@ int main(int argc, char** argv) {
   hifz::QtMessageBox messages;
   hifz::DiskFileSystem files;
   hifz::QtClock clock;
-  hifz::QtTextMeasure measure(QApplication::font());
+  // The message is measured in the font it is drawn in, so the dialog fits it.
+  hifz::QtTextMeasure measure(hifz::msgFormFont());
 
   hifz::PageView page(*ruffle);
-  auto makeSlot = [&page, &files](const std::string& name, const hifz::SlotSettings& settings) {
-    return std::make_unique<hifz::WebMovieSlot>(name, settings, page, files);
+  std::vector<hifz::WebMovieSlot*> movieSlots;
+  auto makeSlot = [&page, &files, &movieSlots](const std::string& name,
+                                               const hifz::SlotSettings& settings) {
+    auto slot = std::make_unique<hifz::WebMovieSlot>(name, settings, page, files);
+    movieSlots.push_back(slot.get());
+    return slot;
   };
   const std::string folder =
-      QDir::toNativeSeparators(QApplication::applicationDirPath()).toStdString();
+      hifz::appFolder(QApplication::applicationDirPath().toStdString()).string();
   hifz::Form1 form(hifz::Platform{windows, *display, mixer, shell, sound, messages, files, clock},
                    makeSlot, folder);
   hifz::MsgFormHolder msgForm(form, measure, HIFZ_WEBSITE);
@@ -72,6 +82,24 @@ int main(int argc, char** argv) {
   hifz::applyForm1Look(page);
   hifz::MainWindow window(form.window(), page, windows.twipsPerPixelX());
   form.window().setHandle(static_cast<hifz::WindowSystem::WindowHandle>(window.winId()));
+
+  // A new page shows the window as it is now; a reading cannot go on where
+  // its movie was lost.
+  hifz::PageRecovery recovery(
+      page,
+      [&] {
+        mirror.rebuild();
+        hifz::applyForm1Look(page);
+        for (hifz::WebMovieSlot* slot : movieSlots) slot->republish();
+        hifz::stopAnyReading(form);
+      },
+      [&window] {
+        QMessageBox::critical(&window, QStringLiteral("Error"),
+                              QStringLiteral("The movie player stopped working twice within a "
+                                             "minute. The program will close."));
+        window.close();
+        QCoreApplication::exit(1);
+      });
 
   form.window().onLoad();
   window.show();

@@ -139,7 +139,9 @@ QString shownText(PageView& page, const QString& id) {
   QString text;
   bool answered = false;
   page.page()->runJavaScript(
-      QStringLiteral("document.querySelector('[data-id=\"%1\"]').textContent").arg(id),
+      QStringLiteral("(e => e.querySelector('input')?.value ?? e.textContent)("
+                     "document.querySelector('[data-id=\"%1\"]'))")
+          .arg(id),
       [&](const QVariant& result) {
         text = result.toString();
         answered = true;
@@ -160,7 +162,11 @@ TEST(PageTest, CaptionsAndTextsShowAndTheBackgroundTakesTheWindowsMouseInput) {
   label.setCaption("0");
   TextBox box("Repeat");
   box.setContainer(&window);
+  box.setLeft(200 * 15);
+  box.setWidth(40 * 15);
+  box.setHeight(20 * 15);
   box.setText("1");
+  box.setMaxLength(1);
   std::vector<std::string> seen;
   window.onDoubleClick = [&] { seen.push_back("double"); };
   window.onMouseDown = [&](const MouseEvent& e) {
@@ -176,7 +182,16 @@ TEST(PageTest, CaptionsAndTextsShowAndTheBackgroundTakesTheWindowsMouseInput) {
   EXPECT_EQ(shownText(page, "Label4"), "12");
   EXPECT_EQ(shownText(page, "Repeat"), "3");
 
+  // A click gives the text box the keyboard, its text selected: a key replaces it.
   QWidget* input = page.focusProxy();
+  QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(220, 10));
+  runFor(100);
+  QTest::keyClicks(input, "56");
+  ASSERT_TRUE(waitUntil([&] { return box.text() == "5"; }));
+  runFor(100);
+  EXPECT_EQ(box.text(), "5");
+  EXPECT_EQ(shownText(page, "Repeat"), "5");
+
   doubleClick(input, QPoint(400, 300));
   ASSERT_TRUE(waitUntil([&] { return !seen.empty() && seen.back() == "double"; }));
   EXPECT_EQ(seen.front(), "down 1 6000");

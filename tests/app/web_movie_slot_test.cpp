@@ -290,8 +290,9 @@ TEST_F(WebMovieSlotTest, ChapterListSlotsShowMoviesAtTheirOwnSize) {
     PageSlot slot("verses3", settings, area);
     slot->setMovie(still);
     ASSERT_TRUE(waitUntil([&] { return showsColor(area.center(), frameColor(0)); }));
-    runFor(2 * kFrameMs);
-    EXPECT_TRUE(showsColor(corner, scale == ScaleMode::ShowAll ? frameColor(0) : 0xffffff));
+    // The corner may be drawn a frame or more after the middle on a busy machine.
+    const std::uint32_t cornerColor = scale == ScaleMode::ShowAll ? frameColor(0) : 0xffffff;
+    EXPECT_TRUE(waitUntil([&] { return showsColor(corner, cornerColor); }));
   }
   sharedPage().bridge().setBackground("", "");
 }

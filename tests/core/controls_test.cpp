@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "controls/file_list_box.h"
 #include "controls/number_text.h"
 #include "controls/simple_controls.h"
@@ -90,6 +92,32 @@ TEST_F(FileListTest, AMissingFolderThrowsAndLeavesTheListAsItWas) {
   EXPECT_THROW(list.setPath("C:\\p\\data\\g\\absent\\"), FolderNotFound);
   EXPECT_EQ(list.path(), "C:\\p\\data\\g\\ch");
   EXPECT_THAT(list.entries(), ElementsAre("menu.gif"));
+}
+
+TEST_F(FileListTest, AnExcludedPatternLeavesItsNamesOutUntilTheNextPattern) {
+  list.setPath("C:\\p\\data\\g\\ch");
+  list.setPattern("?-???.gif;??-???.gif", "a-*.*");
+  EXPECT_THAT(list.entries(), ElementsAre("10-001.gif", "2-001.gif", "b-001.gif", "z1-001.gif"));
+  list.setPattern("a*.*");
+  EXPECT_THAT(list.entries(), ElementsAre("a-001.gif", "A-002.gif"));
+}
+
+TEST(TextBoxTest, TypingIsCutToMaxLengthCharactersButTheProgramsOwnTextIsNot) {
+  const std::tuple<int, const char*, const char*> cases[] = {
+      {1, "3", "3"},     {1, "34", "3"},
+      {1, "", ""},       {1, "\u0663\u0664", "\u0663"},  // Arabic-Indic digits, two bytes each
+      {0, "345", "345"}, {2, "a\u0663b", "a\u0663"},
+  };
+  for (const auto& [maxLength, typed, kept] : cases) {
+    TextBox box("Repeat");
+    box.setMaxLength(maxLength);
+    box.typeText(typed);
+    EXPECT_EQ(box.text(), kept) << maxLength << " " << typed;
+  }
+  TextBox box("Repeat");
+  box.setMaxLength(1);
+  box.setText("10");
+  EXPECT_EQ(box.text(), "10");
 }
 
 TEST(CheckBoxTest, RunsItsClickProcedureOnlyWhenTheValueChanges) {

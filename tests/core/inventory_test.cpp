@@ -33,6 +33,7 @@ TEST(Inventory, CreatesControlsWithTheirDesignerValues) {
   EXPECT_EQ(form.timer("Timer2").interval(), 0);
   EXPECT_EQ(form.textBox("Text1").text(), "500");
   EXPECT_EQ(form.textBox("Repeat").text(), "1");
+  EXPECT_EQ(form.textBox("Repeat").maxLength(), 1);
   EXPECT_EQ(form.label("Label7").caption(), "1");
   EXPECT_EQ(form.button("StopIt").caption(), "On");
   EXPECT_EQ(form.label("kind").caption(), "Kind");

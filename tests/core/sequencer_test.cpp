@@ -1,5 +1,10 @@
+#include "recitation/sequencer.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <cstdint>
+#include <utility>
 
 #include "recitation_fixture.h"
 
@@ -186,6 +191,31 @@ TEST_F(Sequencer, TheStopButtonEndsAPlayAndResets) {
   EXPECT_FALSE(form().panel("Picture5").visible());
   EXPECT_EQ(form().checkBox("Check4").value(), 1);  // the pause stays chosen
   EXPECT_EQ(caption("Label7"), "3");
+}
+
+TEST_F(Sequencer, StopAnyReadingStopsAPlayOrAPauseAndLeavesAnIdleScreenAlone) {
+  addMovies({"5-1.gif"}, MovieLength{1000, 100});
+  form().textBox("Repeat").setText("2");
+  form().image("Image5(2)").click();  // pause mode, 3 s
+  const std::pair<const char*, std::int64_t> moments[] = {{"playing", 500}, {"pausing", 2000}};
+  for (const auto& [when, after] : moments) {
+    form().run("reset");
+    click("5");
+    advance(after);
+    ASSERT_TRUE(form().image("playing").visible()) << when;
+    loads.clear();
+    stopAnyReading(form());
+    EXPECT_THAT(loads, ElementsAre(Load{loads.at(0).first, "2 blank.gif"},
+                                   Load{loads.at(0).first, "Menu.gif"}))
+        << when;
+    EXPECT_EQ(form().button("StopIt").caption(), "On") << when;
+    advance(20000);
+    EXPECT_EQ(loads.size(), 2u) << when;
+  }
+  const int sounds = clickSounds();
+  stopAnyReading(form());
+  EXPECT_EQ(clickSounds(), sounds);
+  EXPECT_EQ(loads.size(), 2u);
 }
 
 TEST_F(Sequencer, StopItWhileReadingStopsAndShowsTheMenu) {

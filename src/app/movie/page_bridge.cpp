@@ -24,6 +24,11 @@ QString kindName(ElementKind kind) {
 
 PageBridge::PageBridge(QObject* parent) : QObject(parent) {}
 
+void PageBridge::pageLost() {
+  ready_ = false;
+  pending_ = {};
+}
+
 void PageBridge::createElement(const QString& id, const QString& parent, ElementKind kind) {
   post({{"op", "create"}, {"id", id}, {"parent", parent}, {"kind", kindName(kind)}});
 }
@@ -71,6 +76,10 @@ void PageBridge::setFont(const QString& id, const QString& family, double points
 
 void PageBridge::setTextAlignment(const QString& id, const QString& alignment) {
   post({{"op", "align"}, {"id", id}, {"alignment", alignment}});
+}
+
+void PageBridge::makeEditable(const QString& id, int maxLength) {
+  post({{"op", "editable"}, {"id", id}, {"maxLength", maxLength}});
 }
 
 void PageBridge::loadMovie(const QString& id, const MovieLoad& movie) {
@@ -127,6 +136,8 @@ void PageBridge::handle(const QJsonObject& event) {
     if (action == actions.end()) return;
     emit mouse(id, *action, event["button"].toInt(), event["shift"].toInt(),
                QPointF(event["x"].toDouble(), event["y"].toDouble()));
+  } else if (type == "edited") {
+    emit textEdited(id, event["text"].toString());
   } else if (type == "loaded") {
     emit movieLoaded(id, load);
   } else if (type == "failed") {

@@ -46,6 +46,9 @@ class PageBridge final : public QObject {
   explicit PageBridge(QObject* parent = nullptr);
 
   bool isReady() const { return ready_; }
+  /// The page is gone with everything on it: commands not yet sent are
+  /// dropped, and new ones wait until a page is ready again.
+  void pageLost();
 
   void createElement(const QString& id, const QString& parent, ElementKind kind);
   /// Removes the element and everything in it.
@@ -64,6 +67,9 @@ class PageBridge final : public QObject {
                const QString& color);
   /// How the text lines up: "start" (right, in the page's right-to-left), "center", "end".
   void setTextAlignment(const QString& id, const QString& alignment);
+  /// The element's text can be typed into, up to `maxLength` characters (0:
+  /// no limit): a click gives it the keyboard with its text selected.
+  void makeEditable(const QString& id, int maxLength);
 
   /// Drops the slot's movie and loads another; it runs unless `paused`.
   void loadMovie(const QString& id, const MovieLoad& movie);
@@ -95,6 +101,8 @@ class PageBridge final : public QObject {
   /// 2 right, 4 middle (for Down the button pressed, for Move those held);
   /// `shift` 1 shift, 2 ctrl, 4 alt; `at` in pixels from the element's corner.
   void mouse(const QString& id, MouseAction action, int buttons, int shift, QPointF at);
+  /// The user changed an editable element's text.
+  void textEdited(const QString& id, const QString& text);
 
  private:
   void post(QJsonObject command);

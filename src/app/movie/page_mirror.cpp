@@ -34,22 +34,20 @@ PageMirror::PageMirror(PageBridge& bridge, std::vector<Control*> controls)
     : bridge_(bridge), controls_(std::move(controls)) {
   std::erase_if(controls_,
                 [](const Control* control) { return control->kind() == ControlKind::Timer; });
-  int order = 0;
   for (Control* control : controls_) {
-    const QString id = elementId(*control);
-    byId_.insert(id, control);
-    if (!isWindow(*control)) {
-      const Control* container = control->container();
-      const QString parent = container && !isWindow(*container) ? elementId(*container) : "";
-      bridge_.createElement(id, parent, elementKind(control->kind()));
-      bridge_.setStackOrder(id, ++order);
-    } else {
-      byId_.insert(QString(), control);  // the page's root
-    }
-    place(*control);
-    showText(*control);
+    byId_.insert(elementId(*control), control);
+    if (isWindow(*control)) byId_.insert(QString(), control);  // the page's root
     control->addObserver(this);
   }
+  rebuild();
+  QObject::connect(&bridge_, &PageBridge::textEdited, &receiver_,
+                   [this](const QString& id, const QString& text) {
+                     auto* box = dynamic_cast<TextBox*>(byId_.value(id));
+                     if (!box) return;
+                     if (box->enabled()) box->typeText(text.toStdString());
+                     // What the model kept, which a refused or cut edit differs from.
+                     if (QString::fromStdString(box->text()) != text) showText(*box);
+                   });
   QObject::connect(
       &bridge_, &PageBridge::mouse, &receiver_,
       [this](const QString& id, MouseAction action, int buttons, int shift, QPointF at) {
@@ -72,6 +70,23 @@ PageMirror::PageMirror(PageBridge& bridge, std::vector<Control*> controls)
             break;
         }
       });
+}
+
+void PageMirror::rebuild() {
+  int order = 0;
+  for (const Control* control : controls_) {
+    const QString id = elementId(*control);
+    if (!isWindow(*control)) {
+      const Control* container = control->container();
+      const QString parent = container && !isWindow(*container) ? elementId(*container) : "";
+      bridge_.createElement(id, parent, elementKind(control->kind()));
+      bridge_.setStackOrder(id, ++order);
+    }
+    if (const auto* box = dynamic_cast<const TextBox*>(control))
+      bridge_.makeEditable(id, box->maxLength());
+    place(*control);
+    showText(*control);
+  }
 }
 
 // Removing the outermost elements removes the rest with them.

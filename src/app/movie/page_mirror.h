@@ -31,6 +31,9 @@ class PageMirror final : public ControlObserver {
   static QString elementId(const Control& control);
 
   void controlChanged(const Control& control, Property property) override;
+  /// Makes every element, as the controls are now: at the start, and again
+  /// on a page that lost them.
+  void rebuild();
 
  private:
   void place(const Control& control);

@@ -54,8 +54,20 @@ PageView::PageView(const QDir& rufflePackage, QWidget* parent)
   page_->setWebChannel(channel);
   setPage(page_);
   setContextMenuPolicy(Qt::NoContextMenu);
+  connect(page_, &QWebEnginePage::renderProcessTerminated, this,
+          [this](QWebEnginePage::RenderProcessTerminationStatus status, int exitCode) {
+            if (status == QWebEnginePage::NormalTerminationStatus) return;
+            bridge_->pageLost();
+            const char* how = status == QWebEnginePage::CrashedTerminationStatus ? "crashed"
+                              : status == QWebEnginePage::KilledTerminationStatus
+                                  ? "was killed"
+                                  : "ended abnormally";
+            emit renderProcessLost(QStringLiteral("%1, exit code %2").arg(how).arg(exitCode));
+          });
   page_->load(home);
 }
+
+void PageView::reloadPage() { page_->load(pageUrl("page/index.html")); }
 
 // The page must go before its profile, and both before the view.
 PageView::~PageView() {

@@ -27,8 +27,15 @@ class PageView final : public QWebEngineView {
   ~PageView() override;
 
   PageBridge& bridge() { return *bridge_; }
+  /// Loads the page afresh, empty; the bridge holds commands until it is ready.
+  void reloadPage();
   /// Where the program publishes the bytes the page reads (movies, pictures).
   PageSchemeHandler& files() { return *files_; }
+
+ signals:
+  /// The process that drew the page ended abnormally; the page is blank and
+  /// the bridge has forgotten it. `how` says how it ended, for the log.
+  void renderProcessLost(const QString& how);
 
  private:
   QWebEngineProfile* profile_;

@@ -93,6 +93,12 @@ bool WebMovieSlot::handOver(bool holdFirstFrame) {
   return true;
 }
 
+void WebMovieSlot::republish() {
+  if (original_.empty()) return;
+  toldToPlay_ = false;
+  handOver(!settings().startsByItself);
+}
+
 void WebMovieSlot::showNothing() {
   original_.clear();
   timeline_.unloaded();

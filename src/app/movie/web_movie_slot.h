@@ -35,6 +35,9 @@ class WebMovieSlot final : public MovieSlot {
   /// A movie that was only given to the slot, never told to Play since, is not
   /// playing, however its timeline moves: asking after loading a menu page
   /// must not read as a recitation in progress.
+  /// Gives the player the slot's movie again, from its first frame, as if just
+  /// set: for a page that lost its players.
+  void republish();
   bool isPlaying() const override { return toldToPlay_ && timeline_.isPlaying(); }
   int frameNum() const override { return timeline_.frameNum(); }
 

@@ -2,14 +2,14 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFontMetricsF>
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
 #include <QWidget>
-#include <algorithm>
 #include <cmath>
 
+#include "platform/x11_screen.h"
+#include "view/text_fit.h"
 #include "view/widget_window.h"
 
 namespace hifz {
@@ -18,6 +18,10 @@ namespace {
 constexpr float kTwipsPerInch = 1440;
 
 QScreen* screen() { return QGuiApplication::primaryScreen(); }
+
+// The size now, not the one Qt last heard of: leaving full screen centres the
+// window on the size the mode change has just restored.
+QSize screenPixels() { return currentX11ScreenSize().value_or(screen()->geometry().size()); }
 
 }  // namespace
 
@@ -41,27 +45,26 @@ void QtShell::open(const std::string& address) {
 void QtSound::beep() { QApplication::beep(); }
 
 TextSize QtTextMeasure::measure(std::string_view text) const {
-  const QFontMetricsF metrics(font_);
   QString all = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   all.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   all.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  const QStringList lines = all.split(QLatin1Char('\n'));
-  qreal widest = 0;
-  for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+  // As the label will lay it out, so the label the layout sizes holds it whole.
+  const QSizeF room = laidOutSize(font_, all);
   const float perPixel = kTwipsPerInch / static_cast<float>(screen()->logicalDotsPerInchX());
-  return {static_cast<float>(std::ceil(widest)) * perPixel,
-          static_cast<float>(std::ceil(metrics.lineSpacing() * lines.size())) * perPixel};
+  return {static_cast<float>(std::ceil(room.width())) * perPixel,
+          static_cast<float>(std::ceil(room.height())) * perPixel};
 }
 
-QtWindowSystem::QtWindowSystem() = default;
+QtWindowSystem::QtWindowSystem(std::map<std::string, WindowLook> looks)
+    : looks_(std::move(looks)) {}
 QtWindowSystem::~QtWindowSystem() = default;
 
 float QtWindowSystem::screenWidthTwips() const {
-  return static_cast<float>(screen()->geometry().width()) * twipsPerPixelX();
+  return static_cast<float>(screenPixels().width()) * twipsPerPixelX();
 }
 
 float QtWindowSystem::screenHeightTwips() const {
-  return static_cast<float>(screen()->geometry().height()) * twipsPerPixelY();
+  return static_cast<float>(screenPixels().height()) * twipsPerPixelY();
 }
 
 float QtWindowSystem::twipsPerPixelX() const {
@@ -87,7 +90,9 @@ namespace hifz {
 
 WindowSystem::WindowHandle QtWindowSystem::openWindow(WindowControl& window,
                                                       std::span<Control* const> controls) {
-  auto widget = std::make_unique<WidgetWindow>(window, controls, twipsPerPixelX());
+  const auto look = looks_.find(window.name());
+  auto widget = std::make_unique<WidgetWindow>(window, controls, twipsPerPixelX(),
+                                               look == looks_.end() ? WindowLook{} : look->second);
   const auto handle = static_cast<WindowHandle>(widget->winId());
   opened_[handle] = std::move(widget);
   return handle;

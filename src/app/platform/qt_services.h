@@ -9,6 +9,7 @@
 #include "platform/sound.h"
 #include "platform/text_measure.h"
 #include "platform/window_system.h"
+#include "view/text_look.h"
 
 namespace hifz {
 
@@ -41,10 +42,11 @@ class QtTextMeasure final : public TextMeasure {
 };
 
 /// The primary screen and top-level widgets, found by their window id. Model
-/// windows opened here are drawn with Qt widgets.
+/// windows opened here are drawn with Qt widgets, in the look given for the
+/// window's name.
 class QtWindowSystem final : public WindowSystem {
  public:
-  QtWindowSystem();
+  explicit QtWindowSystem(std::map<std::string, WindowLook> looks = {});
   ~QtWindowSystem() override;
   float screenWidthTwips() const override;
   float screenHeightTwips() const override;
@@ -57,6 +59,7 @@ class QtWindowSystem final : public WindowSystem {
   void endProgram() override;
 
  private:
+  std::map<std::string, WindowLook> looks_;
   std::map<WindowHandle, std::unique_ptr<QWidget>> opened_;
 };
 

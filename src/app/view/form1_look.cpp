@@ -5,6 +5,7 @@
 #include "movie/page_bridge.h"
 #include "movie/page_scheme.h"
 #include "movie/page_view.h"
+#include "view/arabic_font.h"
 
 namespace hifz {
 namespace {
@@ -54,11 +55,11 @@ struct Font {
 
 // clang-format off
 constexpr Font kFonts[] = {
-    {"Label4", "Amiri", 13.5, true, "#0e3f38", "center"},
-    {"Label5", "Amiri", 13.5, true, "#0e3f38", "center"},
-    {"Label12", "Amiri", 20.25, true, "#1a1a1a", "start"},
-    {"Label7", "Amiri", 13.5, true, "#0e3f38", "center"},
-    {"Repeat", "Amiri", 11, true, "#0e3f38", "center"},
+    {"Label4", kArabicFont, 13.5, true, "#0e3f38", "center"},
+    {"Label5", kArabicFont, 13.5, true, "#0e3f38", "center"},
+    {"Label12", kArabicFont, 20.25, true, "#1a1a1a", "start"},
+    {"Label7", kArabicFont, 13.5, true, "#0e3f38", "center"},
+    {"Repeat", kArabicFont, 11, true, "#0e3f38", "center"},
 };
 // clang-format on
 

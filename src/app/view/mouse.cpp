@@ -2,7 +2,7 @@
 
 namespace hifz {
 
-MouseEvent modelMouseEvent(const QMouseEvent& event, float twipsPerPixel) {
+MouseEvent modelMouseEvent(const QMouseEvent& event, QPointF position, float twipsPerPixel) {
   const Qt::MouseButtons held =
       event.type() == QEvent::MouseButtonPress || event.type() == QEvent::MouseButtonRelease
           ? Qt::MouseButtons(event.button())
@@ -13,8 +13,8 @@ MouseEvent modelMouseEvent(const QMouseEvent& event, float twipsPerPixel) {
   const Qt::KeyboardModifiers keys = event.modifiers();
   out.shift = (keys & Qt::ShiftModifier ? 1 : 0) | (keys & Qt::ControlModifier ? 2 : 0) |
               (keys & Qt::AltModifier ? 4 : 0);
-  out.x = static_cast<float>(event.position().x()) * twipsPerPixel;
-  out.y = static_cast<float>(event.position().y()) * twipsPerPixel;
+  out.x = static_cast<float>(position.x()) * twipsPerPixel;
+  out.y = static_cast<float>(position.y()) * twipsPerPixel;
   return out;
 }
 

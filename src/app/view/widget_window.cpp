@@ -6,19 +6,24 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
 #include <cmath>
 
 #include "controls/simple_controls.h"
 #include "view/colours.h"
 #include "view/mouse.h"
+#include "view/text_fit.h"
 
 namespace hifz {
 
 WidgetWindow::WidgetWindow(WindowControl& window, std::span<Control* const> controls,
-                           float twipsPerPixel)
+                           float twipsPerPixel, WindowLook look)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       window_(window),
-      twipsPerPixel_(twipsPerPixel) {
+      twipsPerPixel_(twipsPerPixel),
+      look_(std::move(look)) {
   setLayoutDirection(Qt::RightToLeft);
   setAttribute(Qt::WA_DeleteOnClose, false);
   setMouseTracking(true);
@@ -30,8 +35,10 @@ WidgetWindow::WidgetWindow(WindowControl& window, std::span<Control* const> cont
     widgets_[control] = widget;
     controlOf_[widget] = control;
     widget->setMouseTracking(true);
+    // Each control answers for its own mouse events; Qt would hand the ones a
+    // label or a panel leaves alone on to the control beneath.
+    widget->setAttribute(Qt::WA_NoMousePropagation);
     widget->installEventFilter(this);
-    place(*control, *widget);
     applyText(*control, *widget);
     applyColours(*control, *widget);
     widget->setVisible(control->visible());
@@ -79,9 +86,50 @@ QWidget* WidgetWindow::makeWidget(Control& control) {
   }
 }
 
+QRect WidgetWindow::modelBox(const Control& control) const {
+  return QRect(pixels(control.left()), pixels(control.top()), pixels(control.width()),
+               pixels(control.height()));
+}
+
+QString WidgetWindow::shownText(const QWidget& widget) {
+  if (auto* label = qobject_cast<const QLabel*>(&widget)) return label->text();
+  if (auto* button = qobject_cast<const QPushButton*>(&widget)) return button->text();
+  return {};
+}
+
+TextPlace WidgetWindow::textPlace(const QWidget& widget, QSize size) {
+  const QRectF bounds(QPointF(), size);
+  auto* button = qobject_cast<const QPushButton*>(&widget);
+  if (!button) return {bounds, bounds};
+  QStyleOptionButton option;
+  option.initFrom(button);
+  option.rect = QRect(QPoint(), size);
+  return {button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button), bounds};
+}
+
 void WidgetWindow::place(const Control& control, QWidget& widget) {
-  widget.setGeometry(pixels(control.left()), pixels(control.top()), pixels(control.width()),
-                     pixels(control.height()));
+  QRect box = modelBox(control);
+  const auto found = look_.find(control.name());
+  if (found == look_.end()) {
+    widget.setGeometry(box);
+    return;
+  }
+  const TextLook& look = found->second;
+  const QString text = shownText(widget);
+  QFont font(look.family);
+  font.setPointSizeF(look.points);
+  font.setUnderline(look.underline);
+  if (look.widensForText) {
+    const int room = pixels(window_.width());
+    const int wanted = std::min(static_cast<int>(std::ceil(laidOutSize(font, text).width())), room);
+    if (wanted > box.width()) {
+      const int left = std::clamp(box.center().x() - wanted / 2, 0, room - wanted);
+      box = QRect(left, box.top(), wanted, box.height());
+    }
+  }
+  widget.setGeometry(box);
+  widget.setFont(
+      fittedFont(font, text, textPlace(widget, box.size()), look.points, look.minimumPoints));
 }
 
 void WidgetWindow::applyText(Control& control, QWidget& widget) {
@@ -90,11 +138,16 @@ void WidgetWindow::applyText(Control& control, QWidget& widget) {
     QString text = QString::fromStdString(captioned->caption());
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    if (auto* label = qobject_cast<QLabel*>(&widget)) label->setText(text);
+    if (auto* label = qobject_cast<QLabel*>(&widget)) {
+      label->setText(text);
+      if (look_.contains(control.name())) label->setAlignment(Qt::AlignCenter);
+    }
     if (auto* button = qobject_cast<QPushButton*>(&widget)) button->setText(text);
   }
   if (auto* box = dynamic_cast<TextBox*>(&control))
     static_cast<QLineEdit&>(widget).setText(QString::fromStdString(box->text()));
+  // The size a text is drawn at depends on the text.
+  place(control, widget);
 }
 
 void WidgetWindow::applyColours(Control& control, QWidget& widget) {
@@ -117,6 +170,10 @@ void WidgetWindow::applyWindow(Property property) {
     case Property::Height:
       setGeometry(pixels(window_.left()), pixels(window_.top()), pixels(window_.width()),
                   pixels(window_.height()));
+      // A control drawn wider than the model has it stays within the window.
+      if (property == Property::Width)
+        for (auto& [control, widget] : widgets_)
+          if (control != &window_ && look_.contains(control->name())) place(*control, *widget);
       break;
     case Property::Caption:
       setWindowTitle(QString::fromStdString(window_.caption()));
@@ -175,21 +232,26 @@ bool WidgetWindow::eventFilter(QObject* watched, QEvent* event) {
   const auto found = controlOf_.find(watched);
   if (found == controlOf_.end()) return false;
   Control& control = *found->second;
+  auto& widget = static_cast<QWidget&>(*watched);
   const bool isButton = qobject_cast<QPushButton*>(watched) != nullptr;
   switch (event->type()) {
     case QEvent::MouseButtonPress:
-      control.mouseDown(modelMouseEvent(*static_cast<QMouseEvent*>(event), twipsPerPixel_));
-      break;
     case QEvent::MouseMove:
-      control.mouseMove(modelMouseEvent(*static_cast<QMouseEvent*>(event), twipsPerPixel_));
-      break;
     case QEvent::MouseButtonRelease: {
-      auto* mouse = static_cast<QMouseEvent*>(event);
-      control.mouseUp(modelMouseEvent(*mouse, twipsPerPixel_));
-      // A button reports its own clicks; for the rest a release over the control is one.
-      if (!isButton && mouse->button() == Qt::LeftButton &&
-          static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint()))
-        control.click();
+      const auto& mouse = static_cast<const QMouseEvent&>(*event);
+      const MouseEvent forModel =
+          modelMouseEvent(mouse, pointIn(control, widget, mouse), twipsPerPixel_);
+      if (event->type() == QEvent::MouseButtonPress) {
+        control.mouseDown(forModel);
+      } else if (event->type() == QEvent::MouseMove) {
+        control.mouseMove(forModel);
+      } else {
+        control.mouseUp(forModel);
+        // A button reports its own clicks; for the rest a release over the control is one.
+        if (!isButton && mouse.button() == Qt::LeftButton &&
+            widget.rect().contains(mouse.position().toPoint()))
+          control.click();
+      }
       break;
     }
     case QEvent::MouseButtonDblClick:
@@ -199,6 +261,17 @@ bool WidgetWindow::eventFilter(QObject* watched, QEvent* event) {
       break;
   }
   return false;
+}
+
+QPointF WidgetWindow::pointIn(const Control& control, const QWidget& widget,
+                              const QMouseEvent& event) const {
+  // From the pointer's place on the screen, not the event's own position: a
+  // move queued before the window followed a drag would be relative to where
+  // the window was.
+  QPointF point = widget.mapFromGlobal(event.globalPosition());
+  // A control drawn wider than the model has it still counts from its model place.
+  if (&control != &window_) point += widget.pos() - modelBox(control).topLeft();
+  return point;
 }
 
 void WidgetWindow::closeEvent(QCloseEvent* event) {

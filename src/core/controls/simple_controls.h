@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "controls/colour.h"
 #include "controls/control.h"
@@ -58,10 +59,17 @@ class TextBox final : public Control {
  public:
   explicit TextBox(std::string name) : Control(std::move(name), ControlKind::TextBox) {}
   const std::string& text() const { return text_; }
+  /// The program's own writes; they are not limited by MaxLength.
   void setText(std::string value) { assign(text_, std::move(value), Property::Text); }
+  /// The most characters the user may type; 0 for no limit.
+  int maxLength() const { return maxLength_; }
+  void setMaxLength(int characters) { maxLength_ = characters; }
+  /// The user typed: the box's new text (UTF-8), cut to MaxLength characters.
+  void typeText(std::string_view typed);
 
  private:
   std::string text_;
+  int maxLength_ = 0;
 };
 
 /// A button whose click procedure runs, to its end, when its value is set to true.

@@ -160,6 +160,11 @@ void stopButton(Form1& form) {
 
 }  // namespace
 
+void stopAnyReading(Form1& form) {
+  // The stop button shows exactly while a reading plays or pauses.
+  if (form.image("playing").visible()) stopButton(form);
+}
+
 void wireSequencer(Form1& form) {
   form.button("StopIt").onClick = [&form] { stopIt(form); };
   form.button("Read").onClick = [&form] { read(form); };

@@ -10,4 +10,8 @@ class Form1;
 /// button `playing` ends a reading on the user's click.
 void wireSequencer(Form1& form);
 
+/// Ends a reading that is going on, playing or pausing, as the stop button
+/// does; nothing when none is. For a main display that lost its movie.
+void stopAnyReading(Form1& form);
+
 }  // namespace hifz

@@ -69,7 +69,10 @@ ControlSet::ControlSet(WindowControl& window, std::span<const ControlSpec> inven
     control->setToolTip(std::string(spec.toolTip));
     if (auto* captioned = dynamic_cast<CaptionedControl*>(control))
       captioned->setCaption(std::string(spec.text));
-    if (auto* text = dynamic_cast<TextBox*>(control)) text->setText(std::string(spec.text));
+    if (auto* text = dynamic_cast<TextBox*>(control)) {
+      text->setText(std::string(spec.text));
+      text->setMaxLength(static_cast<int>(spec.value));
+    }
     order_.push_back(control);
     byName_.emplace(controlKey(spec), control);
   }

@@ -22,7 +22,8 @@ struct ControlSpec {
   std::string_view toolTip = {};
   /// Position in a control array, or -1.
   int index = -1;
-  /// Check box value, timer interval in milliseconds, or panel border style.
+  /// Check box value, timer interval in milliseconds, panel border style, or
+  /// the most characters the user may type into a text box (0: no limit).
   std::int64_t value = 0;
   /// Text colour of a label, background of a panel; none keeps the control's default.
   std::optional<Colour> colour = std::nullopt;

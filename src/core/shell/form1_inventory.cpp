@@ -64,7 +64,7 @@ constexpr std::array kForm1 = {
   ControlSpec{"Picture3", K::PicturePanel, "Form1", "", -720, 9870, 3855, 1590, kHidden},
 
   ControlSpec{"Picture9", K::PicturePanel, "Form1", "", 5475, 4455, 2190, 3990, kHidden},
-  ControlSpec{"Repeat", K::TextBox, "Picture9", "1", 825, 390, 525, 315},
+  ControlSpec{"Repeat", K::TextBox, "Picture9", "1", 825, 390, 525, 315, true, {}, -1, 1},
   ControlSpec{"Label8", K::Label, "Picture9", "", 240, 390, 510, 330},
   ControlSpec{"Label9", K::Label, "Picture9", "", 1395, 420, 480, 270},
   ControlSpec{"Check4", K::CheckBox, "Picture9", "Check4", 210, 900, 210, 240, kHidden},

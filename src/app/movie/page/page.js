@@ -151,7 +151,24 @@
       element(id).node.style.backgroundImage = url ? `url("${url}")` : "";
     },
     text({ id, text }) {
-      element(id).node.textContent = text;
+      const made = element(id);
+      if (made.input) made.input.value = text;
+      else made.node.textContent = text;
+    },
+    // A text box: the page's own input field inside the element, so that
+    // keys, the caret and input methods work as anywhere else.
+    editable({ id, maxLength }) {
+      const made = element(id);
+      const input = document.createElement("input");
+      input.type = "text";
+      if (maxLength > 0) input.maxLength = maxLength;
+      input.value = made.node.textContent;
+      made.node.textContent = "";
+      made.node.appendChild(input);
+      made.input = input;
+      // After the click that gave the focus has placed the caret.
+      input.addEventListener("focus", () => setTimeout(() => input.select()));
+      input.addEventListener("input", () => send({ type: "edited", id, text: input.value }));
     },
     font({ id, family, size, bold, color }) {
       const { style } = element(id).node;
