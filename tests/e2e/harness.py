@@ -238,8 +238,15 @@ class Play:
 
 def fitted(segments, expected, tolerance):
     """The segments taken as the expected plays, in order: a play whose sound
-    stalled on a busy machine comes in pieces, which are joined while together
-    they sound no longer than that play may last."""
+    stalled on a busy machine comes in pieces. When there are more pieces than
+    plays, they are cut into as many runs of pieces as there are plays, the cut
+    whose runs come closest to the plays' lengths; when that leaves a run longer
+    than its play may last, or there are no more pieces than plays, pieces are
+    joined while together they sound no longer than the play they join."""
+    if len(segments) > len(expected) > 0:
+        plays = closest_cut(segments, expected)
+        if all(play.length <= length + tolerance for play, length in zip(plays, expected)):
+            return plays
     plays = []
     for segment in segments:
         if plays and len(plays) <= len(expected) and \
@@ -248,6 +255,34 @@ def fitted(segments, expected, tolerance):
         else:
             plays.append(Play(segment))
     return plays
+
+
+def closest_cut(segments, expected):
+    """Cuts the segments into len(expected) runs, in order, so that the sum of
+    the differences between each run's sounding time and its play's length is
+    least."""
+    count, plays = len(segments), len(expected)
+    best = {(0, 0): (0.0, None)}
+    for play in range(1, plays + 1):
+        for end in range(play, count - (plays - play) + 1):
+            options = []
+            for start in range(play - 1, end):
+                if (start, play - 1) not in best:
+                    continue
+                run = sum(s.length for s in segments[start:end])
+                options.append((best[(start, play - 1)][0] + abs(run - expected[play - 1]), start))
+            if options:
+                best[(end, play)] = min(options)
+    cuts = [count]
+    for play in range(plays, 0, -1):
+        cuts.append(best[(cuts[-1], play)][1])
+    cuts.reverse()
+    runs = []
+    for start, end in zip(cuts, cuts[1:]):
+        run = Play(segments[start])
+        run.pieces.extend(segments[start + 1:end])
+        runs.append(run)
+    return runs
 
 
 def describe(segments):
