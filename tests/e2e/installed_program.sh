@@ -9,14 +9,8 @@ set -euo pipefail
 build=$1
 app_id=$2
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=program.sh
+source "$(dirname "$0")/program.sh"
 fail() {
   echo "installed_program: $*" >&2
   exit 1

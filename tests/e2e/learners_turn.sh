@@ -12,14 +12,8 @@ set -euo pipefail
 program=$1
 make_content=$2
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=program.sh
+source "$(dirname "$0")/program.sh"
 fail() {
   echo "learners_turn: $*" >&2
   cat "$work/program.log" >&2
