@@ -7,65 +7,26 @@ set -euo pipefail
 program=$1
 make_content=$2
 
-work=$(mktemp -d)
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "render_process_lost: $*" >&2
-  cat "$work/program.log" >&2
-  exit 1
-}
-
-mkdir "$work/app"
-cp "$program" "$work/app/"
-"$make_content" "$work/app" >/dev/null
-"$work/app/$(basename "$program")" 2>"$work/program.log" &
-pid=$!
-
-# Waits up to $1 tenths of a second for the command that follows to succeed.
-within() {
-  local tenths=$1
-  shift
-  for _ in $(seq "$tenths"); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-window=
-find_window() { window=$(xdotool search --name '^Form1$' 2>/dev/null | head -n1) && [ -n "$window" ]; }
-within 300 find_window || fail "the window did not appear"
-
-# The credits panel on the right is a still picture of the window's own.
-shot() { import -window "$window" -crop 150x560+640+10 +repage "$work/$1.png" 2>/dev/null; }
-differing() { compare -metric AE -fuzz 8% "$work/$1.png" "$work/$2.png" null: 2>&1 || true; }
-drawn() { shot now && [ "$(convert "$work/now.png" -format '%[fx:mean<0.9]' info:)" = 1 ]; }
-within 300 drawn || fail "the window was never drawn"
+# shellcheck source=program.sh
+source "$(dirname "$0")/program.sh"
+start_program "$program" "$make_content"
 sleep 1
-shot before
+shot before 150x560+640+10
 
-# The renderer is the zygote's child; its command line is the zygote's.
+# The renderer is a child of the program's zygote, with the zygote's command line.
 renderer() {
-  for zygote in $(pgrep -f -- "--type=zygote --no-sandbox --application-name=hifz "); do
-    pgrep -P "$zygote"
+  for zygote in $(pgrep -P "$pid" -f -- "--type=zygote --no-sandbox "); do
+    pgrep -P "$zygote" || true
   done | head -n1
 }
 lost() { grep -q "$1" "$work/program.log"; }
 kill -9 "$(renderer)"
 within 100 lost "drawing the window again" || fail "the loss was not noticed"
-same_again() { shot after && [ "$(differing before after)" -lt 200 ]; }
+same_again() { shot after 150x560+640+10 && [ "$(differing before after)" -lt 200 ]; }
 within 300 same_again || fail "the window was not drawn again ($(differing before after) pixels differ)"
 
 # It still answers: the first group's chapter list replaces the start-up text.
-import -window "$window" "$work/menu.png"
-xdotool mousemove --window "$window" 513 456 click 1
-changed() { import -window "$window" "$work/list.png" && [ "$(differing menu list)" -gt 1000 ]; }
-within 100 changed || fail "a click after the loss was not answered"
+click_and_see 513 456 "the first group, after the loss"
 
 kill -9 "$(renderer)"
 within 100 lost "twice within a minute" || fail "the second loss was not noticed"
