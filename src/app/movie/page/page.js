@@ -49,6 +49,43 @@
   // the page puts it to rest (suspends it); it wakes while the pointer is over
   // it (its buttons answer as always), when its element is placed anew or
   // shown, and when it plays again, and rests once more after a silence.
+  // Every Ruffle player also asks for an animation frame at the display's
+  // rate, suspended or not. While no player is awake, those requests are
+  // answered a few times a second instead; a waking player first has them
+  // answered at once, so that its next tick does not cover the wait.
+  const animationFrame = window.requestAnimationFrame.bind(window);
+  const cancelAnimationFrame = window.cancelAnimationFrame.bind(window);
+  const kRestingTick = 250;
+  const held = new Map();
+  let heldCount = 0;
+  let slowTick = null;
+
+  function anyAwake() {
+    for (const slot of movies) if (slot.player && !slot.resting && !slot.paused) return true;
+    return false;
+  }
+
+  function answerHeld() {
+    clearTimeout(slowTick);
+    slowTick = null;
+    const now = performance.now();
+    const callbacks = [...held.values()];
+    held.clear();
+    for (const callback of callbacks) callback(now);
+  }
+
+  window.requestAnimationFrame = (callback) => {
+    if (anyAwake()) return animationFrame(callback);
+    heldCount += 1;
+    held.set(-heldCount, callback);
+    slowTick ??= setTimeout(answerHeld, kRestingTick);
+    return -heldCount;
+  };
+  window.cancelAnimationFrame = (id) => {
+    if (id < 0) held.delete(id);
+    else cancelAnimationFrame(id);
+  };
+
   function rest(slot) {
     slot.resting = true;
     slot.player.ruffle().suspend();
@@ -56,6 +93,7 @@
 
   function wake(slot) {
     if (slot.resting) {
+      answerHeld();
       slot.resting = false;
       slot.player.ruffle().resume();
     }
@@ -72,7 +110,7 @@
     if (watch.pending) return;
     watch.pending = true;
     watch.last = performance.now();
-    requestAnimationFrame(watch);
+    animationFrame(watch);
   }
 
   function dropPlayer(slot) {
@@ -117,7 +155,7 @@
       if (!slot.pointerInside) rest(slot);
     }
     watch.pending = waiting;
-    if (waiting) requestAnimationFrame(watch);
+    if (waiting) animationFrame(watch);
   }
   watch.pending = false;
 
@@ -143,7 +181,7 @@
       if (document.hidden) document.dispatchEvent(new Event("visibilitychange"));
     };
     if (document.hidden) setTimeout(start);
-    else requestAnimationFrame(start);
+    else animationFrame(start);
     send({ type: "loaded", id: slot.id, load });
   }
 
@@ -264,6 +302,7 @@
     },
     play({ id }) {
       const slot = element(id);
+      answerHeld();
       slot.paused = false;
       slot.resting = false;
       slot.player?.ruffle().resume();
@@ -312,7 +351,7 @@
   root.addEventListener("mousemove", (e) => {
     // At most one move per animation frame.
     if (!pendingMove) {
-      requestAnimationFrame(() => {
+      animationFrame(() => {
         mouse("move", pendingMove, pendingMove.buttons & 7);
         pendingMove = null;
       });
