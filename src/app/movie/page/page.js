@@ -71,7 +71,14 @@
     const now = performance.now();
     const callbacks = [...held.values()];
     held.clear();
-    for (const callback of callbacks) callback(now);
+    // Each on its own, as the display's animation frames would run them.
+    for (const callback of callbacks) {
+      try {
+        callback(now);
+      } catch (error) {
+        console.error(`animation frame: ${error.message}`);
+      }
+    }
   }
 
   window.requestAnimationFrame = (callback) => {
