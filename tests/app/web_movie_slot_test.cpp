@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QSignalSpy>
@@ -101,6 +102,13 @@ TEST_F(WebMovieSlotTest, AStillMovieRestsAndWakesForThePointerOverIt) {
   EXPECT_EQ(sent, std::vector<Sent>{(Sent{"click", "5"})});
 
   QTest::mouseMove(input, outside);
+  EXPECT_TRUE(waitUntil([&] { return pageSays(resting); }));
+
+  // The pointer leaves the window from over the movie.
+  QTest::mouseMove(input, middle);
+  ASSERT_TRUE(waitUntil([&] { return !pageSays(resting); }));
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(input, &leave);
   EXPECT_TRUE(waitUntil([&] { return pageSays(resting); }));
 }
 

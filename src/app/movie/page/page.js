@@ -369,6 +369,14 @@
   root.addEventListener("click", (e) => e.detail < 2 && mouse("click", e, 1));
   root.addEventListener("dblclick", (e) => mouse("dblclick", e, 1));
   root.addEventListener("contextmenu", (e) => e.preventDefault());
+  // A pointer that leaves the window tells the document, not the movie it was over.
+  document.addEventListener("mouseleave", () => {
+    for (const slot of movies) {
+      if (!slot.pointerInside) continue;
+      slot.pointerInside = false;
+      wake(slot);
+    }
+  });
 
   new QWebChannel(qt.webChannelTransport, (channel) => {
     bridge = channel.objects.bridge;
