@@ -15,6 +15,7 @@
 #include "movie/web_movie_slot.h"
 #include "page_recovery.h"
 #include "platform/app_folder.h"
+#include "platform/desktop_sound.h"
 #include "platform/disk_file_system.h"
 #include "platform/pulse_mixer.h"
 #include "platform/qt_clock.h"
@@ -56,7 +57,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<hifz::Display> display = makeDisplay();
   hifz::PulseMixer mixer;
   hifz::QtShell shell;
-  hifz::QtSound sound;
+  hifz::DesktopSound sound;
   hifz::QtMessageBox messages;
   hifz::DiskFileSystem files;
   hifz::QtClock clock;

@@ -18,19 +18,29 @@ bool canRecordSound() {
          sinks.readAllStandardOutput().contains("hifz_null");
 }
 
-std::vector<std::int16_t> recordSound(int ms) {
+std::vector<std::int16_t> recordSoundOf(const std::function<void()>& sound, int ms) {
   QProcess recorder;
   recorder.start("parec", {"--device=hifz_null.monitor", "--format=s16le",
                            QStringLiteral("--rate=%1").arg(kRate), "--channels=1", "--raw",
                            "--latency-msec=20"});
   if (!recorder.waitForStarted()) return {};
+  QByteArray bytes;
+  waitUntil([&recorder, &bytes] {
+    bytes += recorder.readAllStandardOutput();
+    return !bytes.isEmpty();
+  });
+  sound();
   runFor(ms);
   recorder.terminate();
   recorder.waitForFinished();
-  const QByteArray bytes = recorder.readAllStandardOutput();
+  bytes += recorder.readAllStandardOutput();
   std::vector<std::int16_t> samples(static_cast<std::size_t>(bytes.size()) / 2);
   std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
   return samples;
+}
+
+std::vector<std::int16_t> recordSound(int ms) {
+  return recordSoundOf([] {}, ms);
 }
 
 double loudness(const std::vector<std::int16_t>& samples) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace hifz::testing {
@@ -11,6 +12,9 @@ bool canRecordSound();
 /// What is played on that sink, recorded for `ms` milliseconds as 22050 Hz
 /// mono samples. The sink gives nothing while nothing plays.
 std::vector<std::int16_t> recordSound(int ms);
+/// The same, but `sound` runs once the recorder hears the sink (it may take
+/// most of a second to start), and the recording lasts `ms` from then.
+std::vector<std::int16_t> recordSoundOf(const std::function<void()>& sound, int ms);
 
 /// Root mean square of the samples, 0 to 32767.
 double loudness(const std::vector<std::int16_t>& samples);

@@ -3,6 +3,7 @@
 
 #include <tuple>
 
+#include "controls/countdown.h"
 #include "controls/file_list_box.h"
 #include "controls/number_text.h"
 #include "controls/simple_controls.h"
@@ -181,6 +182,37 @@ TEST(TimerTest, IntervalsAboveSixteenBitsAreKept) {
   EXPECT_EQ(ticks, 0);
   clock.advance(1);
   EXPECT_EQ(ticks, 1);
+}
+
+TEST(CountdownTest, ShowsTheWholeSecondsLeftUntilEndedAndStartsAfreshWhenStartedAgain) {
+  testing::VirtualClock clock;
+  Countdown countdown("Countdown", clock);
+  EXPECT_FALSE(countdown.visible());
+  countdown.start(2500);
+  EXPECT_TRUE(countdown.visible());
+  EXPECT_EQ(countdown.caption(), "٣");
+  clock.advance(500);
+  EXPECT_EQ(countdown.caption(), "٢");
+  clock.advance(1000);
+  EXPECT_EQ(countdown.caption(), "١");
+  clock.advance(5000);  // never 0: whoever started it ends it
+  EXPECT_EQ(countdown.caption(), "١");
+  countdown.start(1000);
+  EXPECT_EQ(countdown.length(), 1000);
+  EXPECT_EQ(countdown.caption(), "١");
+  countdown.start(12000);
+  clock.advance(1);
+  EXPECT_EQ(countdown.caption(), "١٢");
+  countdown.end();
+  EXPECT_FALSE(countdown.visible());
+  clock.advance(20000);
+  EXPECT_EQ(countdown.caption(), "١٢");
+}
+
+TEST(CountdownTest, WritesArabicIndicDigits) {
+  for (const auto& [number, written] :
+       {std::pair<std::int64_t, const char*>{0, "٠"}, {7, "٧"}, {1234567890, "١٢٣٤٥٦٧٨٩٠"}})
+    EXPECT_EQ(arabicIndicDigits(number), written) << number;
 }
 
 TEST(NumberTextTest, WritesShortestDecimalAndReadsPlainNumbersOnly) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 #include <utility>
 
 #include "recitation_fixture.h"
@@ -63,22 +64,77 @@ TEST_F(Sequencer, PauseModeWaitsTheComputedPauseWithABeep) {
   form().image("Image5(1)").click();  // a pause of 2 seconds
   form().textBox("Repeat").setText("2");
   click("5");
-  EXPECT_EQ(form().timer("Timer1").interval(),
-            2000);  // the keypad's value is the first poll period
-  advance(2000);
+  EXPECT_EQ(form().textBox("Text1").text(), "2000");
+  EXPECT_EQ(form().timer("Timer1").interval(), 500);  // the keypad's value is no poll period
+  advance(500);
   EXPECT_EQ(form().textBox("Text1").text(), "12000");
+  EXPECT_EQ(form().timer("Timer2").interval(), 12000);
   EXPECT_EQ(program.sound.beeps, 1);
   EXPECT_FALSE(form().panel("Picture5").visible());
   EXPECT_TRUE(form().image("playing").visible());
   advance(11999);
   EXPECT_EQ(loads.size(), 1u);
   advance(1);
-  EXPECT_EQ(loads.back(), (Load{14000, "5-1.gif"}));
-  EXPECT_EQ(form().timer("Timer1").interval(), 12000);
+  EXPECT_EQ(loads.back(), (Load{12500, "5-1.gif"}));
+  EXPECT_EQ(form().timer("Timer1").interval(), 500);
   advance(20000);
-  EXPECT_THAT(loads, ElementsAre(Load{0, "5-1.gif"}, Load{14000, "5-1.gif"},
-                                 Load{26000, "2 blank.gif"}, Load{26000, "Menu.gif"}));
+  EXPECT_THAT(loads, ElementsAre(Load{0, "5-1.gif"}, Load{12500, "5-1.gif"},
+                                 Load{13000, "2 blank.gif"}, Load{13000, "Menu.gif"}));
   EXPECT_EQ(program.sound.beeps, 1);
+}
+
+// The pause is the verse's length plus the chosen seconds, counted from the
+// poll that found the end, at every play alike: the poll keeps its period.
+TEST_F(Sequencer, EveryPauseOfPauseModeIsAsLongAsTheFirst) {
+  addMovies({"5-1.gif"}, MovieLength{1400, 37});
+  form().image("Image5(1)").click();
+  form().textBox("Repeat").setText("3");
+  click("5");
+  advance(20000);
+  // Ends at 1400 and 6380, found at 1500 and 6480; each pause 2000 + 37 x 40 ms.
+  EXPECT_THAT(loads, ElementsAre(Load{0, "5-1.gif"}, Load{4980, "5-1.gif"}, Load{9960, "5-1.gif"},
+                                 Load{11460, "2 blank.gif"}, Load{11460, "Menu.gif"}));
+  EXPECT_EQ(form().textBox("Text1").text(), "3480");
+  EXPECT_EQ(program.sound.beeps, 2);
+}
+
+TEST_F(Sequencer, ThePauseCountsTheLearnersTurnDownWhereTheRecitingIndicatorStands) {
+  addMovies({"5-1.gif"}, MovieLength{1400, 37});
+  form().image("Image5(1)").click();
+  form().textBox("Repeat").setText("2");
+  const Countdown& countdown = form().countdown();
+  const PicturePanel& reciting = form().panel("Picture5");
+  EXPECT_EQ(std::tuple(countdown.left(), countdown.top(), countdown.width(), countdown.height()),
+            std::tuple(reciting.left(), reciting.top(), reciting.width(), reciting.height()));
+  click("5");
+  advance(1499);
+  EXPECT_FALSE(countdown.visible());
+  advance(1);  // the poll finds the end: a pause of 3480 ms starts
+  EXPECT_TRUE(countdown.visible());
+  EXPECT_EQ(countdown.length(), 3480);
+  const std::pair<std::int64_t, const char*> secondsLeft[] = {
+      {0, "٤"}, {479, "٤"}, {1, "٣"}, {999, "٣"}, {1, "٢"}, {1000, "١"}, {999, "١"}};
+  for (const auto& [after, shown] : secondsLeft) {
+    advance(after);
+    EXPECT_EQ(countdown.caption(), shown) << program.clock.now();
+    EXPECT_TRUE(countdown.visible()) << program.clock.now();
+  }
+  EXPECT_FALSE(reciting.visible());
+  advance(1);  // the next play starts
+  EXPECT_EQ(loads.back(), (Load{4980, "5-1.gif"}));
+  EXPECT_FALSE(countdown.visible());
+  EXPECT_TRUE(reciting.visible());
+  advance(5000);
+  EXPECT_FALSE(countdown.visible());
+}
+
+TEST_F(Sequencer, WithoutPauseModeNoCountdownShows) {
+  addMovies({"5-1.gif"});
+  form().textBox("Repeat").setText("2");
+  click("5");
+  advance(500);  // the play has ended; the next starts 5 ms later
+  EXPECT_TRUE(form().timer("Timer2").running());
+  EXPECT_FALSE(form().countdown().visible());
 }
 
 TEST_F(Sequencer, TwoMoviesOfOneVerseAreReadInNameOrderAfterWidening) {
@@ -138,7 +194,7 @@ TEST_F(Sequencer, ARangeReadsEachEntryBackToBackThenStopsThroughStopIt) {
   expectIdleTimers();
 }
 
-TEST_F(Sequencer, ARangeInPauseModeTakesThePauseAsItsPollPeriodWithoutBeeping) {
+TEST_F(Sequencer, ARangeInPauseModePollsAtItsPeriodWithoutBeeping) {
   addMovies({"7-1.gif", "8-1.gif"}, MovieLength{300, 25});
   form().image("Image5(0)").click();  // a pause of 1 second
   form().image("Image24").click();
@@ -146,13 +202,13 @@ TEST_F(Sequencer, ARangeInPauseModeTakesThePauseAsItsPollPeriodWithoutBeeping) {
   loads.clear();
   click("8");
   advance(5000);
-  // 1000 ms from the keypad, then 1000 + 25 frames of 40 ms.
   EXPECT_THAT(loads,
-              ElementsAre(Load{0, "7-1.gif"}, Load{1000, "8-1.gif"}, Load{3000, "2 blank.gif"},
-                          Load{3000, "8-1.gif"}, Load{3000, "2 blank.gif"}, Load{3000, "Menu.gif"},
-                          Load{3000, "2 blank.gif"}, Load{3000, "Menu.gif"}));
-  EXPECT_EQ(form().textBox("Text1").text(), "2000");
+              ElementsAre(Load{0, "7-1.gif"}, Load{500, "8-1.gif"}, Load{1000, "2 blank.gif"},
+                          Load{1000, "8-1.gif"}, Load{1000, "2 blank.gif"}, Load{1000, "Menu.gif"},
+                          Load{1000, "2 blank.gif"}, Load{1000, "Menu.gif"}));
+  EXPECT_EQ(form().textBox("Text1").text(), "2000");  // 1000 + 25 frames of 40 ms
   EXPECT_EQ(program.sound.beeps, 0);
+  EXPECT_FALSE(form().countdown().visible());
 }
 
 TEST_F(Sequencer, AContinuousRangeStartsAgainUntilTheStopButton) {

@@ -16,6 +16,8 @@ QString kindName(ElementKind kind) {
       return QStringLiteral("label");
     case ElementKind::Movie:
       return QStringLiteral("movie");
+    case ElementKind::Countdown:
+      return QStringLiteral("countdown");
   }
   return {};
 }
@@ -76,6 +78,10 @@ void PageBridge::setFont(const QString& id, const QString& family, double points
 
 void PageBridge::setTextAlignment(const QString& id, const QString& alignment) {
   post({{"op", "align"}, {"id", id}, {"alignment", alignment}});
+}
+
+void PageBridge::startCountdown(const QString& id, qint64 milliseconds) {
+  post({{"op", "countdown"}, {"id", id}, {"length", milliseconds}});
 }
 
 void PageBridge::makeEditable(const QString& id, int maxLength) {

@@ -11,7 +11,7 @@
 namespace hifz {
 
 /// What an element of the page draws.
-enum class ElementKind { Panel, Image, Label, Movie };
+enum class ElementKind { Panel, Image, Label, Movie, Countdown };
 
 /// A movie for a slot element: bytes published on the page's scheme, and how to play them.
 struct MovieLoad {
@@ -67,6 +67,9 @@ class PageBridge final : public QObject {
                const QString& color);
   /// How the text lines up: "start" (right, in the page's right-to-left), "center", "end".
   void setTextAlignment(const QString& id, const QString& alignment);
+  /// A countdown element's ring fills again and empties over `milliseconds`;
+  /// its text is what setText gives it.
+  void startCountdown(const QString& id, qint64 milliseconds);
   /// The element's text can be typed into, up to `maxLength` characters (0:
   /// no limit): a click gives it the keyboard with its text selected.
   void makeEditable(const QString& id, int maxLength);

@@ -3,6 +3,7 @@
 #include <QRect>
 #include <cmath>
 
+#include "controls/countdown.h"
 #include "controls/simple_controls.h"
 #include "movie/page_bridge.h"
 
@@ -21,6 +22,8 @@ ElementKind elementKind(ControlKind kind) {
       return ElementKind::Label;
     case ControlKind::MovieSlot:
       return ElementKind::Movie;
+    case ControlKind::Countdown:
+      return ElementKind::Countdown;
     default:
       return ElementKind::Panel;
   }
@@ -118,6 +121,10 @@ void PageMirror::controlChanged(const Control& control, Property property) {
     case Property::Caption:
     case Property::Text:
       showText(control);
+      break;
+    case Property::Start:
+      if (const auto* countdown = dynamic_cast<const Countdown*>(&control))
+        bridge_.startCountdown(elementId(control), countdown->length());
       break;
     default:
       break;

@@ -14,8 +14,9 @@ class PageBridge;
 /// Keeps the page's elements in step with a window's controls: one element
 /// per control, inside its container's element (the window is the page's
 /// root), placed and sized in pixels (15 twips each), shown or hidden with
-/// it, showing its caption or text. Mouse input on an element, or on the
-/// window's background, runs the control's events.
+/// it, showing its caption or text; a countdown's ring runs from each start.
+/// Mouse input on an element, or on the window's background, runs the
+/// control's events.
 class PageMirror final : public ControlObserver {
  public:
   static constexpr float kTwipsPerPixel = 15;

@@ -42,8 +42,6 @@ void QtShell::open(const std::string& address) {
   QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
 }
 
-void QtSound::beep() { QApplication::beep(); }
-
 TextSize QtTextMeasure::measure(std::string_view text) const {
   QString all = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   all.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

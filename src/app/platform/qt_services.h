@@ -6,7 +6,6 @@
 
 #include "platform/message_box.h"
 #include "platform/shell.h"
-#include "platform/sound.h"
 #include "platform/text_measure.h"
 #include "platform/window_system.h"
 #include "view/text_look.h"
@@ -24,11 +23,6 @@ class QtMessageBox final : public MessageBox {
 class QtShell final : public Shell {
  public:
   void open(const std::string& address) override;
-};
-
-class QtSound final : public Sound {
- public:
-  void beep() override;
 };
 
 /// Measures text in the font the program's dialogs use.

@@ -60,6 +60,7 @@ constexpr Font kFonts[] = {
     {"Label12", kArabicFont, 20.25, true, "#1a1a1a", "start"},
     {"Label7", kArabicFont, 13.5, true, "#0e3f38", "center"},
     {"Repeat", kArabicFont, 11, true, "#0e3f38", "center"},
+    {"Countdown", kArabicFont, 14, true, "#f6e7b0", "center"},
 };
 // clang-format on
 

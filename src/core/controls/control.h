@@ -19,6 +19,7 @@ enum class ControlKind {
   FileListBox,
   Timer,
   MovieSlot,
+  Countdown,
 };
 
 /// The properties whose changes are reported to observers.
@@ -42,6 +43,8 @@ enum class Property {
   Pattern,
   Interval,
   Movie,
+  /// A countdown started afresh.
+  Start,
 };
 
 class Control;

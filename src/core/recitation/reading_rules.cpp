@@ -21,7 +21,10 @@ std::optional<int> wholeNumber(std::string_view text) {
 
 }  // namespace
 
-void cancelPendingPause(Form1& form) { form.timer("Timer2").setInterval(0); }
+void cancelPendingPause(Form1& form) {
+  form.timer("Timer2").setInterval(0);
+  form.countdown().end();
+}
 
 bool startsRangeAgain(const Form1& form) {
   const MainWindowState& state = form.state();

@@ -14,8 +14,8 @@ class Form1;
 // else; reading_rules_test.cpp holds a test for each.
 
 // 1. Stopping a reading (StopIt's stop branch, `reset`, the stop button
-//    `playing`) also cancels a pending pause: a stopped reading must not play
-//    a verse again.
+//    `playing`) also cancels a pending pause, and its countdown goes: a
+//    stopped reading must not play a verse again.
 void cancelPendingPause(Form1& form);
 
 // 2. After the last entry's last play, continuous range (`Check3`) starts
@@ -66,5 +66,9 @@ bool atListEnd(int verseIndex, int entryCount);
 //     and would be read as a verse or a breath.
 inline constexpr std::string_view kWholeChapterMovies = "?-all.gif";
 void listVerseMovies(Form1& form, std::string pattern);
+
+// 11. Pause mode's values in `Text1` arm the pause timer only; every play
+//     polls at the period `Text1` held before pause mode wrote it, 500 ms
+//     unless changed (poll_period.h).
 
 }  // namespace hifz

@@ -35,9 +35,9 @@ void noPause(Form1& form) {
   form.run("DoingIt");
 }
 
-void pauseOf(Form1& form, int seconds) {
+void pauseOf(Form1& form, PollPeriod& period, int seconds) {
   form.checkBox("Check4").setValue(1);
-  form.textBox("Text1").setText(numberText(seconds * 1000));
+  period.writePause(form, seconds * 1000);
   form.label("Label7").setCaption(numberText(seconds));
   form.run("DoingIt");
 }
@@ -55,13 +55,13 @@ void rangeRepeats(Form1& form, bool withoutEnd) {
 
 }  // namespace
 
-void wireRepetitionSettings(Form1& form) {
+void wireRepetitionSettings(Form1& form, const std::shared_ptr<PollPeriod>& period) {
   form.control("Label8").onClick = [&form] { fewerRepeats(form); };
   form.control("Label9").onClick = [&form] { moreRepeats(form); };
   form.image("Image25").onClick = [&form] { noPause(form); };
   for (int key = 0; key < kPauseKeys; ++key)
-    form.image("Image5(" + std::to_string(key) + ")").onClick = [&form, key] {
-      pauseOf(form, key + 1);
+    form.image("Image5(" + std::to_string(key) + ")").onClick = [&form, period, key] {
+      pauseOf(form, *period, key + 1);
     };
   form.image("Image18").onClick = [&form] { closeOptions(form); };
   form.image("Image23").onClick = [&form] { rangeRepeats(form, true); };

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <memory>
+
+#include "recitation/poll_period.h"
+
 namespace hifz {
 
 class Form1;
@@ -7,6 +11,6 @@ class Form1;
 /// The options panel (repeat count arrows `Label8` / `Label9`, pause keypad
 /// `Image5(0..8)`, no-pause `Image25`, close `Image18`), the range panel's
 /// answers (`Image23` without end, `Image24` once) and `Check4`'s display.
-void wireRepetitionSettings(Form1& form);
+void wireRepetitionSettings(Form1& form, const std::shared_ptr<PollPeriod>& period);
 
 }  // namespace hifz

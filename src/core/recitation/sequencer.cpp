@@ -1,6 +1,7 @@
 #include "recitation/sequencer.h"
 
 #include "controls/number_text.h"
+#include "recitation/poll_period.h"
 #include "recitation/reading_rules.h"
 #include "shell/form1.h"
 
@@ -30,7 +31,7 @@ void stopIt(Form1& form) {
   form.run("Menu");
 }
 
-void read(Form1& form) {
+void read(Form1& form, const PollPeriod& period) {
   MainWindowState& state = form.state();
   const bool rangeMode = inRangeMode(form);
   PicturePanel& reciting = form.panel("Picture5");
@@ -38,6 +39,7 @@ void read(Form1& form) {
   ListBox& range = form.listBox("List1");
   form.label("Label6").setCaption(numberText(state.RangeMode));
   reciting.setVisible(false);
+  form.countdown().end();
   if ((rangeMode ? range.listCount() : files.listCount()) == 0) {
     endEmptyReading(form);
     return;
@@ -53,7 +55,7 @@ void read(Form1& form) {
     listVerseMovies(form, widenedPattern(files.fileName()));
     files.setListIndex(state.VerseIndex);
   }
-  form.timer("Timer1").setInterval(timerPeriod(form));
+  form.timer("Timer1").setInterval(period.of(form));
   state.VerseFile = files.fileName();
   if (rangeMode) {
     range.setListIndex(state.VerseIndex);
@@ -96,10 +98,11 @@ void startNextEntry(Form1& form, bool pauseMode) {
   }
   pause.setInterval(timerPeriod(form));
   form.panel("Picture5").setVisible(false);
+  form.countdown().start(pause.interval());
   form.platform().sound.beep();
 }
 
-void poll(Form1& form) {
+void poll(Form1& form, PollPeriod& period) {
   if (form.button("StopIt").caption() == "On") return;
   MainWindowState& state = form.state();
   const MovieSlot& display = form.slot("flash1");
@@ -117,7 +120,7 @@ void poll(Form1& form) {
   const double pause = numberIn(form.label("Label7").caption()) * 1000 +
                        numberIn(breath.caption()) * kMillisecondsPerFrame;
   const bool pauseMode = form.checkBox("Check4").value() == 1;
-  if (pauseMode) form.textBox("Text1").setText(numberText(pause));
+  if (pauseMode) period.writePause(form, pause);
   form.panel("Picture5").setVisible(false);
   if (repeatCount(form) == state.RepeatsDone) {
     ++state.VerseIndex;
@@ -135,7 +138,7 @@ void pauseEnded(Form1& form) {
   form.timer("Timer2").setInterval(0);
 }
 
-void reset(Form1& form) {
+void reset(Form1& form, PollPeriod& period) {
   MainWindowState& state = form.state();
   form.run("DoingIt");
   form.reloadMovie(form.slot("flash1"), form.chapterFilePath(state.MenuMovie));
@@ -144,6 +147,7 @@ void reset(Form1& form) {
   form.label("Label4").setCaption("0");
   form.label("Label5").setCaption("0");
   form.textBox("Text1").setText("500");
+  period.forget();
   state.RangeMode = 0;
   state.VerseIndex = 0;
   form.checkBox("Check2").setValue(0);
@@ -165,12 +169,12 @@ void stopAnyReading(Form1& form) {
   if (form.image("playing").visible()) stopButton(form);
 }
 
-void wireSequencer(Form1& form) {
+void wireSequencer(Form1& form, const std::shared_ptr<PollPeriod>& period) {
   form.button("StopIt").onClick = [&form] { stopIt(form); };
-  form.button("Read").onClick = [&form] { read(form); };
-  form.timer("Timer1").onTick = [&form] { poll(form); };
+  form.button("Read").onClick = [&form, period] { read(form, *period); };
+  form.timer("Timer1").onTick = [&form, period] { poll(form, *period); };
   form.timer("Timer2").onTick = [&form] { pauseEnded(form); };
-  form.button("reset").onClick = [&form] { reset(form); };
+  form.button("reset").onClick = [&form, period] { reset(form, *period); };
   form.image("playing").onClick = [&form] { stopButton(form); };
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <memory>
+
+#include "recitation/poll_period.h"
+
 namespace hifz {
 
 class Form1;
@@ -7,8 +11,9 @@ class Form1;
 /// The reading itself: `StopIt` starts or stops it, `Read` plays the current
 /// entry, `Timer1` polls the main display for the end of a play, `Timer2`
 /// starts the next play after a pause, `reset` returns to idle and the stop
-/// button `playing` ends a reading on the user's click.
-void wireSequencer(Form1& form);
+/// button `playing` ends a reading on the user's click. During a pause of
+/// pause mode the countdown shows the learner's turn.
+void wireSequencer(Form1& form, const std::shared_ptr<PollPeriod>& period);
 
 /// Ends a reading that is going on, playing or pausing, as the stop button
 /// does; nothing when none is. For a main display that lost its movie.

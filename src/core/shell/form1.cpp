@@ -1,5 +1,7 @@
 #include "shell/form1.h"
 
+#include <algorithm>
+
 #include "shell/form1_inventory.h"
 
 namespace hifz {
@@ -20,7 +22,17 @@ Form1::Form1(Platform platform, MovieSlotFactory slots, std::string applicationF
                     default:
                       return nullptr;
                   }
-                }) {}
+                }),
+      countdown_("Countdown", platform_.clock),
+      drawn_(controls_.all()) {
+  const PicturePanel& reciting = panel("Picture5");
+  countdown_.setContainer(reciting.container());
+  countdown_.setLeft(reciting.left());
+  countdown_.setTop(reciting.top());
+  countdown_.setWidth(reciting.width());
+  countdown_.setHeight(reciting.height());
+  drawn_.insert(std::next(std::ranges::find(drawn_, &reciting)), &countdown_);
+}
 
 std::string Form1::blankMoviePath() const {
   const bool endsInSeparator =

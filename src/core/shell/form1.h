@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/countdown.h"
 #include "controls/file_list_box.h"
 #include "controls/list_box.h"
 #include "controls/simple_controls.h"
@@ -44,8 +45,12 @@ class Form1 {
   FileListBox& fileList(std::string_view name) const { return as<FileListBox>(name); }
   Timer& timer(std::string_view name) const { return as<Timer>(name); }
   MovieSlot& slot(std::string_view name) const { return as<MovieSlot>(name); }
-  /// The window and every control, in inventory order (back to front within a container).
-  const std::vector<Control*>& controls() const { return controls_.all(); }
+  /// The learner's turn: a countdown that stands where the reciting indicator
+  /// `Picture5` does, in front of it. Not one of the inventory's controls.
+  Countdown& countdown() { return countdown_; }
+  /// The window and every control it draws, back to front within a container:
+  /// the inventory's in its order, the countdown right after `Picture5`.
+  const std::vector<Control*>& controls() const { return drawn_; }
 
   /// Runs a procedure button's click procedure to its end.
   void run(std::string_view procedure) const { button(procedure).setValue(true); }
@@ -70,6 +75,8 @@ class Form1 {
   MainWindowState state_;
   WindowControl window_{"Form1"};
   ControlSet controls_;
+  Countdown countdown_;
+  std::vector<Control*> drawn_;
 };
 
 }  // namespace hifz

@@ -192,6 +192,35 @@
     send({ type: "loaded", id: slot.id, load });
   }
 
+  // A countdown: a ring over a disc that empties as the time passes, and its
+  // text (the seconds left) in the middle.
+  const kSvg = "http://www.w3.org/2000/svg";
+  const kRingRadius = 24;
+  const kRingLength = 2 * Math.PI * kRingRadius;
+
+  function drawCountdown(made) {
+    const svg = document.createElementNS(kSvg, "svg");
+    svg.setAttribute("viewBox", "0 0 68 65");
+    const circle = (className, radius) => {
+      const shape = document.createElementNS(kSvg, "circle");
+      shape.setAttribute("class", className);
+      shape.setAttribute("cx", "34");
+      shape.setAttribute("cy", "32");
+      shape.setAttribute("r", String(radius));
+      svg.appendChild(shape);
+      return shape;
+    };
+    circle("disc", 30);
+    circle("track", kRingRadius);
+    made.ring = circle("ring", kRingRadius);
+    made.ring.style.strokeDasharray = String(kRingLength);
+    made.text = document.createElementNS(kSvg, "text");
+    made.text.setAttribute("x", "34");
+    made.text.setAttribute("y", "32");
+    svg.appendChild(made.text);
+    made.node.appendChild(svg);
+  }
+
   const commands = {
     create({ id, parent, kind }) {
       if (elements.has(id)) throw new Error(`element ${id} exists`);
@@ -215,6 +244,7 @@
           wake(made);
         });
       }
+      if (kind === "countdown") drawCountdown(made);
     },
     remove({ id }) {
       const { node } = element(id);
@@ -256,7 +286,15 @@
     text({ id, text }) {
       const made = element(id);
       if (made.input) made.input.value = text;
-      else made.node.textContent = text;
+      else (made.text ?? made.node).textContent = text;
+    },
+    countdown({ id, length }) {
+      const { ring } = element(id);
+      for (const running of ring.getAnimations()) running.cancel();
+      ring.animate([{ strokeDashoffset: 0 }, { strokeDashoffset: kRingLength }], {
+        duration: length,
+        fill: "forwards",
+      });
     },
     // A text box: the page's own input field inside the element, so that
     // keys, the caret and input methods work as anywhere else.
