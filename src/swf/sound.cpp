@@ -10,6 +10,7 @@ namespace hifz::swf {
 namespace {
 
 constexpr uint8_t kUncompressedLittleEndian = 3;
+constexpr uint8_t kMp3 = 2;
 
 // Compression, rate, 16-bit samples, mono.
 uint8_t formatByte(SampleRate rate) {
@@ -67,6 +68,19 @@ std::vector<uint8_t> encodeSound(CharacterId id, const Pcm& sound) {
   out.u32(static_cast<uint32_t>(sound.samples.size()));
   std::vector<uint8_t> body = out.take();
   appendSamples(body, sound.samples);
+  return body;
+}
+
+std::vector<uint8_t> encodeSound(CharacterId id, const Mp3Sound& sound) {
+  ByteWriter out;
+  out.u16(id);
+  // MP3 is always announced as 16-bit.
+  out.u8(static_cast<uint8_t>(kMp3 << 4 | static_cast<uint8_t>(sound.rate) << 2 | 1 << 1 |
+                              (sound.stereo ? 1 : 0)));
+  out.u32(sound.sampleCount);
+  out.u16(0);  // SeekSamples
+  std::vector<uint8_t> body = out.take();
+  body.insert(body.end(), sound.frames.begin(), sound.frames.end());
   return body;
 }
 

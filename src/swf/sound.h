@@ -22,8 +22,19 @@ struct Pcm {
 // A sine wave; `amplitude` runs from 0 (silence) to 1 (full scale).
 Pcm sineTone(double frequency, double seconds, double amplitude, SampleRate rate);
 
+// MP3 frames of one sample rate and channel count, stored as they are.
+struct Mp3Sound {
+  SampleRate rate = SampleRate::k44100;
+  bool stereo = false;
+  // What the frames decode to, per channel.
+  uint32_t sampleCount = 0;
+  std::vector<uint8_t> frames;
+};
+
 // The body of a DefineSound tag.
 std::vector<uint8_t> encodeSound(CharacterId id, const Pcm& sound);
+// The body of a DefineSound tag of format MP3, played from its first sample.
+std::vector<uint8_t> encodeSound(CharacterId id, const Mp3Sound& sound);
 // The body of a SoundStreamHead2 tag announcing about `samplesPerFrame` per block.
 std::vector<uint8_t> encodeStreamHead(SampleRate rate, uint16_t samplesPerFrame);
 // Samples as stored in sound and stream block bodies.

@@ -89,6 +89,11 @@ CharacterId MovieBuilder::defineSound(const Pcm& sound) {
   return add(Kind::kSound, tag::kDefineSound, encodeSound(nextId_, sound));
 }
 
+CharacterId MovieBuilder::defineSound(const Mp3Sound& sound) {
+  if (nextId_ == 0) throw std::out_of_range("out of character ids");
+  return add(Kind::kSound, tag::kDefineSound, encodeSound(nextId_, sound));
+}
+
 void MovieBuilder::place(CharacterId character, uint16_t depth, const Matrix& matrix,
                          std::string_view name) {
   const auto it = kinds_.find(character);

@@ -55,6 +55,7 @@ class MovieBuilder {
   CharacterId defineBitmapRectangle(CharacterId bitmap);
   CharacterId defineButton(const Button& button);
   CharacterId defineSound(const Pcm& sound);
+  CharacterId defineSound(const Mp3Sound& sound);
 
   // Content of the frame being built.
   void place(CharacterId character, uint16_t depth, const Matrix& matrix = {},

@@ -1,6 +1,7 @@
 #include "sound_recorder.h"
 
 #include <QProcess>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -9,6 +10,7 @@
 namespace hifz::testing {
 namespace {
 constexpr int kRate = 22050;
+constexpr int kClearOfZero = 300;
 }  // namespace
 
 bool canRecordSound() {
@@ -50,20 +52,33 @@ double loudness(const std::vector<std::int16_t>& samples) {
   return std::sqrt(sum / double(samples.size()));
 }
 
-// Counted in 10 ms blocks, leaving out quiet ones: a recording may begin or
-// end with a little silence.
+// The median over 50 ms blocks of the time between rising crossings, leaving
+// out quiet blocks: a recording may begin or end with a little silence, and a
+// busy machine may drop or repeat a piece of the sound now and then.
 double toneFrequency(const std::vector<std::int16_t>& samples) {
-  constexpr std::size_t kBlock = kRate / 100;
-  int crossings = 0;
-  std::size_t counted = 0;
+  constexpr std::size_t kBlock = kRate / 20;
+  std::vector<double> frequencies;
   for (std::size_t start = 0; start + kBlock <= samples.size(); start += kBlock) {
     const auto first = samples.begin() + static_cast<std::ptrdiff_t>(start);
     const std::vector<std::int16_t> block(first, first + kBlock);
     if (loudness(block) < 1000) continue;
-    for (std::size_t i = 1; i < kBlock; ++i) crossings += (block[i - 1] < 0) != (block[i] < 0);
-    counted += kBlock;
+    // A sign counts once the sample is clear of zero, so noise about a
+    // crossing is not taken for more crossings.
+    std::vector<std::size_t> rising;
+    int sign = 0;
+    for (std::size_t i = 0; i < block.size(); ++i) {
+      const int now = block[i] > kClearOfZero ? 1 : block[i] < -kClearOfZero ? -1 : 0;
+      if (now == 1 && sign == -1) rising.push_back(i);
+      if (now != 0) sign = now;
+    }
+    if (rising.size() < 3) continue;
+    frequencies.push_back(double(rising.size() - 1) * kRate /
+                          double(rising.back() - rising.front()));
   }
-  return counted == 0 ? 0 : crossings / 2.0 * kRate / double(counted);
+  if (frequencies.empty()) return 0;
+  std::nth_element(frequencies.begin(), frequencies.begin() + frequencies.size() / 2,
+                   frequencies.end());
+  return frequencies[frequencies.size() / 2];
 }
 
 }  // namespace hifz::testing

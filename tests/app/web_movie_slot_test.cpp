@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -283,7 +284,9 @@ TEST_F(WebMovieSlotTest, BlankThenMovieStartsTheMovieAfresh) {
       if (frames.empty() || frames.back() != slot->frameNum()) frames.push_back(slot->frameNum());
       return slot->frameNum() >= 3;
     }));
-    EXPECT_EQ(frames, (std::vector<int>{0, 1, 2, 3}));
+    // From the first frame on, in order; a busy machine may let a poll miss one.
+    EXPECT_EQ(frames.front(), 0);
+    EXPECT_TRUE(std::is_sorted(frames.begin(), frames.end()));
   }
 }
 

@@ -86,6 +86,34 @@ TEST(SoundTest, EventSoundIsDefinedAndStarted) {
   }
 }
 
+TEST(SoundTest, Mp3SoundKeepsItsFramesAsTheyAre) {
+  struct Case {
+    SampleRate rate;
+    bool stereo;
+    uint8_t format;  // MP3, rate, 16-bit, channels
+  };
+  const Bytes frames = {0xff, 0xfb, 0x90, 0x64, 1, 2, 3, 4, 5};
+  for (const Case& c :
+       {Case{SampleRate::k11025, false, 0x26}, Case{SampleRate::k22050, true, 0x2b},
+        Case{SampleRate::k44100, false, 0x2e}, Case{SampleRate::k44100, true, 0x2f}}) {
+    MovieBuilder builder;
+    const CharacterId id = builder.defineSound(Mp3Sound{c.rate, c.stereo, 70000, frames});
+    builder.startSound(id);
+    builder.showFrame();
+    const Movie movie = test::readOrFail(builder.build());
+    const auto sound = std::find_if(movie.tags.begin(), movie.tags.end(),
+                                    [](const Tag& tag) { return tag.code == tag::kDefineSound; });
+    ASSERT_NE(sound, movie.tags.end());
+    ByteReader in(movie.body(*sound));
+    EXPECT_EQ(in.u16(), id);
+    EXPECT_EQ(in.u8(), c.format);
+    EXPECT_EQ(in.u32(), 70000u);
+    EXPECT_EQ(in.u16(), 0u) << "no samples skipped";
+    const auto rest = in.bytes(in.remaining());
+    EXPECT_EQ(Bytes(rest.begin(), rest.end()), frames);
+  }
+}
+
 TEST(SoundTest, StreamIsCutIntoOneBlockPerFrame) {
   struct Case {
     SampleRate rate;

@@ -12,6 +12,8 @@ namespace {
 constexpr uint16_t kShowFrame = 1;
 constexpr uint16_t kDoAction = 12;
 constexpr uint16_t kDefineSound = 14;
+constexpr uint16_t kStartSound = 15;
+constexpr int kMp3 = 2;
 constexpr uint16_t kSoundStreamBlock = 19;
 constexpr uint16_t kDefineButton2 = 34;
 constexpr uint16_t kSoundStreamHead2 = 45;
@@ -110,8 +112,16 @@ std::optional<MovieFacts> factsOf(const std::filesystem::path& file) {
       case kSoundStreamBlock:
         facts.streamSamples += body.size() / 2;  // 16-bit mono
         break;
-      case kDefineSound:
-        facts.longestEventSound = std::max(facts.longestEventSound, u32(body, 3) / rateOf(body[2]));
+      case kDefineSound: {
+        EventSound sound{body[2] >> 4, rateOf(body[2]), (body[2] & 1) != 0, u32(body, 3), {}};
+        const std::size_t data = sound.format == kMp3 ? 9 : 7;  // MP3 has SeekSamples first
+        sound.data.assign(body.begin() + static_cast<std::ptrdiff_t>(data), body.end());
+        facts.longestEventSound = std::max(facts.longestEventSound, sound.samples / sound.rate);
+        facts.eventSounds.push_back(std::move(sound));
+        break;
+      }
+      case kStartSound:
+        ++facts.soundStarts;
         break;
       case kDefineButton2:
         readButton(body, facts);

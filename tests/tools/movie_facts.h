@@ -11,6 +11,15 @@
 
 namespace hifz::testing {
 
+/// An event sound (DefineSound) as the movie stores it.
+struct EventSound {
+  int format = 0;  // 2 for MP3
+  double rate = 0;
+  bool stereo = false;
+  std::uint32_t samples = 0;
+  std::vector<std::uint8_t> data;  // for MP3, what follows SeekSamples
+};
+
 /// What the tests check of a movie, read with the SWF reader and taken apart
 /// here byte by byte, apart from the writer.
 struct MovieFacts {
@@ -21,8 +30,10 @@ struct MovieFacts {
   // The streamed sound: samples a second, and all its samples.
   std::optional<double> streamRate;
   std::size_t streamSamples = 0;
-  // Event sounds (DefineSound): the longest, in seconds.
+  // Event sounds (DefineSound): the longest, in seconds, and each of them.
   double longestEventSound = 0;
+  std::vector<EventSound> eventSounds;
+  int soundStarts = 0;  // StartSound tags
   bool stopsOnLastFrame = false;
   // Per button, in definition order, what it does on a click: "click:<key>".
   std::vector<std::string> buttonCommands;

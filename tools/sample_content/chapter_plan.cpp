@@ -64,7 +64,7 @@ int verseToSplit(const QStringList& verses) {
   return chosen;
 }
 
-std::vector<MenuPage> menuPages(int verses) {
+std::vector<MenuPage> menuPages(int verses, const std::vector<int>& missing) {
   static constexpr std::string_view kNames[] = {"menu.gif", "Menu2.gif", "Menu3.gif"};
   // "99" shows the second page, "98" the first and "97" the third.
   static constexpr std::string_view kShow[] = {"98", "99", "97"};
@@ -78,9 +78,19 @@ std::vector<MenuPage> menuPages(int verses) {
     page.lastVerse = std::min(verses, (i + 1) * kVersesPerMenuPage);
     if (i > 0) page.previousKey = kShow[i - 1];
     if (i + 1 < count) page.nextKey = kShow[i + 1];
+    std::copy_if(missing.begin(), missing.end(), std::back_inserter(page.missingVerses),
+                 [&](int verse) { return verse >= page.firstVerse && verse <= page.lastVerse; });
     pages.push_back(page);
   }
   return pages;
+}
+
+const CatalogChapter& codedChapter(std::size_t catalogIndex, const ChapterText& text) {
+  const CatalogChapter& chapter = catalog().at(catalogIndex);
+  if (text.verses.size() > kLastCodedVerse) {
+    throw ContentError(std::string(chapter.folder) + ": more verses than have file names");
+  }
+  return chapter;
 }
 
 }  // namespace
@@ -96,11 +106,8 @@ int framesForLetters(int letters) {
 }
 
 ChapterPlan planChapter(std::size_t catalogIndex, ChapterText text) {
-  const CatalogChapter& chapter = catalog().at(catalogIndex);
-  if (text.verses.size() > kLastCodedVerse) {
-    throw ContentError(std::string(chapter.folder) + ": more verses than have file names");
-  }
-  ChapterPlan plan{chapter, std::move(text), {}, {}, catalogIndex % 5 != 4};
+  const CatalogChapter& chapter = codedChapter(catalogIndex, text);
+  ChapterPlan plan{chapter, std::move(text), {}, {}, catalogIndex % 5 != 4, {}};
   const QStringList& verses = plan.text.verses;
   const int split = verseToSplit(verses);
   for (int verse = 1; verse <= verses.size(); ++verse) {
@@ -119,7 +126,25 @@ ChapterPlan planChapter(std::size_t catalogIndex, ChapterText text) {
           {verse, breath, 2, movieName(verse, breath), part, framesForLetters(letterCount(part))});
     }
   }
-  plan.menuPages = menuPages(static_cast<int>(verses.size()));
+  plan.menuPages = menuPages(static_cast<int>(verses.size()), {});
+  return plan;
+}
+
+ChapterPlan planRecitedChapter(std::size_t catalogIndex, ChapterText text,
+                               const std::map<int, int>& verseFrames) {
+  const CatalogChapter& chapter = codedChapter(catalogIndex, text);
+  ChapterPlan plan{chapter, std::move(text), {}, {}, true, {}};
+  const int verses = static_cast<int>(plan.text.verses.size());
+  for (int verse = 1; verse <= verses; ++verse) {
+    const auto frames = verseFrames.find(verse);
+    if (frames == verseFrames.end()) {
+      plan.missingVerses.push_back(verse);
+      continue;
+    }
+    plan.verseMovies.push_back(
+        {verse, 1, 1, movieName(verse, 1), plan.text.verses[verse - 1], frames->second});
+  }
+  plan.menuPages = menuPages(verses, plan.missingVerses);
   return plan;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstddef>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,7 @@ struct MenuPage {
   int lastVerse = 1;
   std::string previousKey;
   std::string nextKey;
+  std::vector<int> missingVerses;  // verses of the page that have no movie, and no button
 };
 
 /// Everything a chapter folder will hold, decided before anything is drawn.
@@ -49,6 +51,7 @@ struct ChapterPlan {
   std::vector<VerseMovie> verseMovies;  // verse by verse, breaths in order
   std::vector<MenuPage> menuPages;
   bool hasOthmani = true;
+  std::vector<int> missingVerses;  // verses with no movie, in order
 };
 
 /// Letters of an Arabic text, marks left out.
@@ -61,5 +64,12 @@ int framesForLetters(int letters);
 /// longest verse that can be split safely (see chapter_plan.cpp) is read in two
 /// breaths. Throws ContentError for a chapter with more verses than have codes.
 ChapterPlan planChapter(std::size_t catalogIndex, ChapterText text);
+
+/// Plans the chapter at `catalogIndex` read from a reciter's files: one movie
+/// per verse of `verseFrames` (verse number to its length in frames), whole,
+/// and none for the chapter's other verses, which its menu leaves out. Every
+/// chapter has its Othmani page. Throws ContentError like planChapter.
+ChapterPlan planRecitedChapter(std::size_t catalogIndex, ChapterText text,
+                               const std::map<int, int>& verseFrames);
 
 }  // namespace hifz::content

@@ -1,13 +1,6 @@
 #include "sample_content/content_writer.h"
 
-#include <fcntl.h>
-#include <stdio.h>
-#include <stdlib.h>
-
 #include <QString>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 
 #include "sample_content/catalog.h"
 #include "sample_content/content_error.h"
@@ -21,84 +14,6 @@ namespace hifz::content {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string systemError(const std::string& what, const fs::path& path) {
-  return what + " " + path.string() + ": " + std::strerror(errno);
-}
-
-void writeFile(const fs::path& path, const std::vector<std::uint8_t>& bytes,
-               ContentSummary& summary) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) throw ContentError("cannot write " + path.string());
-  ++summary.files;
-  summary.bytes += bytes.size();
-}
-
-void makeFolder(const fs::path& folder) {
-  std::error_code error;
-  fs::create_directories(folder, error);
-  if (error) throw ContentError("cannot make " + folder.string() + ": " + error.message());
-}
-
-void writeAll(const fs::path& folder, const std::vector<ContentFile>& files,
-              ContentSummary& summary) {
-  makeFolder(folder);
-  for (const ContentFile& file : files) writeFile(folder / file.path, file.bytes, summary);
-}
-
-std::vector<ContentFile> dataFolderFiles(const std::vector<ChapterPlan>& plans) {
-  std::vector<ContentFile> files = {
-      {"startUp.gif", startUpMovie()},
-      {"topmenu.gif", topMenuMovie()},
-      {"exit.gif", exitMovie()},
-      {"ding.gif", dingMovie()},
-  };
-  // The plans follow the catalog, so each group's chapters lie together.
-  std::size_t first = 0;
-  for (const CatalogGroup& group : kGroups) {
-    const std::size_t count = chaptersOf(group.key).size();
-    files.push_back({std::string(group.listMovie),
-                     chapterListMovie(group.key, std::span(plans).subspan(first, count))});
-    first += count;
-  }
-  return files;
-}
-
-// A new folder beside `target`, removed again unless moved into its place.
-class StagingFolder {
- public:
-  explicit StagingFolder(const fs::path& target) {
-    std::string pattern =
-        (target.parent_path() / ("." + target.filename().string() + "-XXXXXX")).string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-      throw ContentError(systemError("cannot make a folder beside", target));
-    }
-    path_ = pattern;
-  }
-  ~StagingFolder() {
-    if (!path_.empty()) {
-      std::error_code ignored;
-      fs::remove_all(path_, ignored);
-    }
-  }
-  StagingFolder(const StagingFolder&) = delete;
-  StagingFolder& operator=(const StagingFolder&) = delete;
-
-  const fs::path& path() const { return path_; }
-  // Moves the folder to `target`, which must not exist by then.
-  void moveTo(const fs::path& target) {
-    if (renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0) {
-      throw ContentError(systemError("cannot move the made content to", target));
-    }
-    path_.clear();
-  }
-
- private:
-  fs::path path_;
-};
 
 void refuseExisting(const fs::path& data) {
   std::error_code error;
@@ -130,15 +45,38 @@ std::u16string objectivesText(const ChapterPlan& plan) {
   return text.toStdU16String();
 }
 
-std::vector<ContentFile> chapterFiles(const ChapterPlan& plan) {
+std::vector<ContentFile> chapterPages(const ChapterPlan& plan) {
   std::vector<ContentFile> files;
   for (const MenuPage& page : plan.menuPages) {
     files.push_back({page.fileName, chapterMenuMovie(plan, page)});
   }
-  for (ContentFile& movie : recitationMovies(plan)) files.push_back(std::move(movie));
   files.push_back({"words.gif", wordsMovie(plan)});
   if (plan.hasOthmani) files.push_back({"Othmani.gif", othmaniMovie(plan)});
   files.push_back({"TFS.txt", toWindows1256(objectivesText(plan))});
+  return files;
+}
+
+std::vector<ContentFile> chapterFiles(const ChapterPlan& plan) {
+  std::vector<ContentFile> files = chapterPages(plan);
+  for (ContentFile& movie : recitationMovies(plan)) files.push_back(std::move(movie));
+  return files;
+}
+
+std::vector<ContentFile> dataFolderFiles(const std::vector<ChapterPlan>& plans) {
+  std::vector<ContentFile> files = {
+      {"startUp.gif", startUpMovie()},
+      {"topmenu.gif", topMenuMovie()},
+      {"exit.gif", exitMovie()},
+      {"ding.gif", dingMovie()},
+  };
+  // The plans follow the catalog, so each group's chapters lie together.
+  std::size_t first = 0;
+  for (const CatalogGroup& group : kGroups) {
+    const std::size_t count = chaptersOf(group.key).size();
+    files.push_back({std::string(group.listMovie),
+                     chapterListMovie(group.key, std::span(plans).subspan(first, count))});
+    first += count;
+  }
   return files;
 }
 

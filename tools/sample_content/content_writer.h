@@ -7,16 +7,12 @@
 
 #include "sample_content/chapter_plan.h"
 #include "sample_content/content_file.h"
+#include "sample_content/content_folder.h"
 
 namespace hifz::content {
 
 /// The blank movie's name; it lies in the application folder, not in "data".
 inline constexpr const char* kBlankMovie = "2 blank.gif";
-
-struct ContentSummary {
-  int files = 0;
-  std::uintmax_t bytes = 0;
-};
 
 /// Plans all 37 chapters from the Quran text package's chapter folder.
 std::vector<ChapterPlan> planAllChapters(const std::filesystem::path& quranChapters);
@@ -25,8 +21,16 @@ std::vector<ChapterPlan> planAllChapters(const std::filesystem::path& quranChapt
 /// Meccan or Medinan, with Windows line ends.
 std::u16string objectivesText(const ChapterPlan& plan);
 
+/// A chapter folder's pages: its menu pages, words, Othmani page and "TFS.txt".
+std::vector<ContentFile> chapterPages(const ChapterPlan& plan);
+
 /// Everything in one chapter folder.
 std::vector<ContentFile> chapterFiles(const ChapterPlan& plan);
+
+/// The movies at the top of the data folder: start-up banner, top menu, exit,
+/// click sound and the four chapter lists. `plans` are all 37 chapters, in
+/// catalog order; the lists show their names and verse counts.
+std::vector<ContentFile> dataFolderFiles(const std::vector<ChapterPlan>& plans);
 
 /// Makes the sample content for the program in `applicationFolder`: "2 blank.gif"
 /// there, and everything else in its folder "data". Refuses, with a

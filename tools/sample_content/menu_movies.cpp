@@ -1,6 +1,7 @@
 #include "sample_content/menu_movies.h"
 
 #include <QPainter>
+#include <QStringList>
 #include <algorithm>
 #include <array>
 
@@ -65,6 +66,18 @@ void paintText(QPainter& painter, const QRectF& area, const QString& text, const
   painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text);
 }
 
+// Above the verse buttons: how to choose, or which verses have no recitation.
+QString menuHint(const ChapterPlan& plan) {
+  if (plan.missingVerses.empty()) return QString::fromUtf8("اختر الآية لتستمع إليها");
+  constexpr std::size_t kListed = 12;
+  QStringList numbers;
+  for (std::size_t i = 0; i < std::min(kListed, plan.missingVerses.size()); ++i) {
+    numbers.append(arabicNumber(plan.missingVerses[i]));
+  }
+  if (plan.missingVerses.size() > kListed) numbers.append(QString::fromUtf8("…"));
+  return QString::fromUtf8("آيات بلا تلاوة: ") + numbers.join(QString::fromUtf8("، "));
+}
+
 // A one-frame menu: the painted stage with its buttons over it, stopped.
 std::vector<std::uint8_t> menuMovie(const QImage& stage, const std::vector<MenuButton>& buttons) {
   swf::MovieBuilder movie(stageOptions(stage.size()));
@@ -105,7 +118,12 @@ std::vector<MenuButton> chapterMenuButtons(const MenuPage& page) {
       grid(QRectF(36, 100, 489, 328), kVersesPerMenuPage, kGridColumns, 9, 82);
   std::vector<MenuButton> buttons;
   for (int i = 0; i < count; ++i) {
-    buttons.push_back({std::to_string(page.firstVerse + i), cells[static_cast<std::size_t>(i)]});
+    const int verse = page.firstVerse + i;
+    if (std::find(page.missingVerses.begin(), page.missingVerses.end(), verse) !=
+        page.missingVerses.end()) {
+      continue;
+    }
+    buttons.push_back({std::to_string(verse), cells[static_cast<std::size_t>(i)]});
   }
   // Right to left: the previous page lies on the right, the next on the left.
   if (!page.previousKey.empty()) buttons.push_back({page.previousKey, QRectF(371, 448, 160, 48)});
@@ -162,8 +180,7 @@ std::vector<std::uint8_t> chapterMenuMovie(const ChapterPlan& plan, const MenuPa
   QImage stage = paintedStage(kMainDisplay);
   QPainter painter(&stage);
   paintText(painter, QRectF(20, 6, 521, 58), chapterTitle(plan), labelFont(34, true), kGold);
-  paintText(painter, QRectF(20, 60, 521, 34), QString::fromUtf8("اختر الآية لتستمع إليها"),
-            labelFont(22), kPaleGold);
+  paintText(painter, QRectF(20, 60, 521, 34), menuHint(plan), labelFont(22), kPaleGold);
   for (const MenuButton& button : chapterMenuButtons(page)) {
     const int key = std::stoi(button.key);
     if (key <= kLastCodedVerse) {

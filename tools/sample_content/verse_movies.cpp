@@ -7,29 +7,9 @@
 namespace hifz::content {
 namespace {
 
-std::vector<std::uint8_t> verseMovie(const ChapterPlan& plan, const VerseMovie& verse,
-                                     const Picture& words) {
-  swf::MovieBuilder movie(stageOptions(kMainDisplay));
-  showVersePageFrame(movie, plan);
-  showPicture(movie, words, kVerseWordsDepth);
-  showPicture(movie, verseCaption(plan, verse.verse, verse.breath, verse.breaths),
-              kVerseCaptionDepth);
-  movie.streamSound(placeholderTone(verse.frames));
-  for (int frame = 1; frame <= verse.frames; ++frame) {
-    if (frame == verse.frames) movie.stop();
-    movie.showFrame();
-  }
-  return packed(movie);
-}
-
-// One stretch of the whole-chapter movie: a verse, as long as all its movies.
-struct Stretch {
-  int verse = 0;
-  int frames = 0;
-};
-
-std::vector<Stretch> stretches(const ChapterPlan& plan) {
-  std::vector<Stretch> result;
+// Every verse, as long as all its movies.
+std::vector<VerseStretch> stretches(const ChapterPlan& plan) {
+  std::vector<VerseStretch> result;
   for (const VerseMovie& movie : plan.verseMovies) {
     if (result.empty() || result.back().verse != movie.verse) result.push_back({movie.verse, 0});
     result.back().frames += movie.frames;
@@ -37,35 +17,46 @@ std::vector<Stretch> stretches(const ChapterPlan& plan) {
   return result;
 }
 
-std::vector<std::uint8_t> wholeChapterMovie(const ChapterPlan& plan,
-                                            const std::vector<Picture>& verseWordsPictures) {
-  const std::vector<Stretch> parts = stretches(plan);
-  swf::Pcm sound{kSoundRate, {}};
-  for (const Stretch& part : parts) {
-    const swf::Pcm tone = placeholderTone(part.frames);
-    sound.samples.insert(sound.samples.end(), tone.samples.begin(), tone.samples.end());
-  }
+}  // namespace
+
+std::vector<std::uint8_t> verseMovie(const ChapterPlan& plan, const VerseMovie& verse,
+                                     const Picture& words, const SoundTrack& sound,
+                                     swf::Compression compression) {
   swf::MovieBuilder movie(stageOptions(kMainDisplay));
   showVersePageFrame(movie, plan);
-  movie.streamSound(sound);
-  for (std::size_t i = 0; i < parts.size(); ++i) {
-    const Stretch& part = parts[i];
+  showPicture(movie, words, kVerseWordsDepth);
+  showPicture(movie, verseCaption(plan, verse.verse, verse.breath, verse.breaths),
+              kVerseCaptionDepth);
+  sound(movie);
+  for (int frame = 1; frame <= verse.frames; ++frame) {
+    if (frame == verse.frames) movie.stop();
+    movie.showFrame();
+  }
+  return movie.build(compression);
+}
+
+std::vector<std::uint8_t> wholeChapterMovie(const ChapterPlan& plan,
+                                            const std::vector<Picture>& verseWords,
+                                            const std::vector<VerseStretch>& stretches,
+                                            const SoundTrack& sound, swf::Compression compression) {
+  swf::MovieBuilder movie(stageOptions(kMainDisplay));
+  showVersePageFrame(movie, plan);
+  sound(movie);
+  for (std::size_t i = 0; i < stretches.size(); ++i) {
+    const VerseStretch& part = stretches[i];
     if (i > 0) {
       movie.remove(kVerseWordsDepth);
       movie.remove(kVerseCaptionDepth);
     }
-    showPicture(movie, verseWordsPictures[static_cast<std::size_t>(part.verse - 1)],
-                kVerseWordsDepth);
+    showPicture(movie, verseWords[static_cast<std::size_t>(part.verse - 1)], kVerseWordsDepth);
     showPicture(movie, verseCaption(plan, part.verse, 1, 1), kVerseCaptionDepth);
     for (int frame = 1; frame <= part.frames; ++frame) {
-      if (i + 1 == parts.size() && frame == part.frames) movie.stop();
+      if (i + 1 == stretches.size() && frame == part.frames) movie.stop();
       movie.showFrame();
     }
   }
-  return packed(movie);
+  return movie.build(compression);
 }
-
-}  // namespace
 
 std::vector<ContentFile> recitationMovies(const ChapterPlan& plan) {
   std::vector<Picture> wholeVerses;
@@ -76,9 +67,23 @@ std::vector<ContentFile> recitationMovies(const ChapterPlan& plan) {
     const Picture words = verse.breaths == 1
                               ? wholeVerses[static_cast<std::size_t>(verse.verse - 1)]
                               : verseWords(verse.text);
-    files.push_back({verse.fileName, verseMovie(plan, verse, words)});
+    const swf::Pcm tone = placeholderTone(verse.frames);
+    files.push_back({verse.fileName, verseMovie(
+                                         plan, verse, words,
+                                         [&](swf::MovieBuilder& movie) { movie.streamSound(tone); },
+                                         swf::Compression::kZlib)});
   }
-  files.push_back({std::string(kWholeChapterMovie), wholeChapterMovie(plan, wholeVerses)});
+  const std::vector<VerseStretch> parts = stretches(plan);
+  swf::Pcm sound{kSoundRate, {}};
+  for (const VerseStretch& part : parts) {
+    const swf::Pcm tone = placeholderTone(part.frames);
+    sound.samples.insert(sound.samples.end(), tone.samples.begin(), tone.samples.end());
+  }
+  files.push_back(
+      {std::string(kWholeChapterMovie),
+       wholeChapterMovie(
+           plan, wholeVerses, parts, [&](swf::MovieBuilder& movie) { movie.streamSound(sound); },
+           swf::Compression::kZlib)});
   return files;
 }
 

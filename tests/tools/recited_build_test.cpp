@@ -1,0 +1,330 @@
+#include "recited_content/recited_build.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <variant>
+
+#include "movie_facts.h"
+#include "recitation_files.h"
+#include "recited_content/mp3_frames.h"
+#include "sample_content/chapter_plan.h"
+#include "sample_content/content_error.h"
+#include "sample_content/quran_text.h"
+
+namespace hifz::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+constexpr double kFrame = 1 / content::kFrameRate;
+
+const std::map<int, std::string> kFolders = {
+    {114, "1-1/An Nas"}, {113, "1-1/Al Falaq"}, {112, "1-1/Iklas"}, {111, "1-1/al masad"}};
+
+struct Built {
+  fs::path out;
+  std::vector<std::string> problems;
+  content::BuildSummary summary;
+};
+
+// The tone recitation, written once, and the content built from it: from the
+// folder, and from a zip file holding it in a folder of its own.
+class RecitedBuildTest : public ::testing::Test {
+ protected:
+  static fs::path root() {
+    static QTemporaryDir dir;
+    return dir.path().toStdString();
+  }
+  static fs::path recitation() {
+    static const fs::path folder = [] {
+      writeToneRecitation(root() / "reciter");
+      return root() / "reciter";
+    }();
+    return folder;
+  }
+  static fs::path zipped() {
+    static const fs::path zip = [] {
+      recitation();
+      QProcess process;
+      process.setWorkingDirectory(QString::fromStdString(root().string()));
+      process.start("zip", {"-q", "-r", "reciter.zip", "reciter"});
+      EXPECT_TRUE(process.waitForFinished(30000));
+      EXPECT_EQ(process.exitCode(), 0);
+      return root() / "reciter.zip";
+    }();
+    return zip;
+  }
+
+  static Built build(const fs::path& audio, const fs::path& out, std::vector<int> surahs = {},
+                     bool force = false) {
+    Built built{out, {}, {}};
+    content::BuildRequest request;
+    request.audio = audio;
+    request.out = out;
+    request.force = force;
+    request.surahs = std::move(surahs);
+    request.quranChapters = content::defaultChaptersFolder();
+    content::BuildListener listener;
+    listener.problem = [&](const std::string& problem) { built.problems.push_back(problem); };
+    built.summary = content::buildRecitedContent(request, listener);
+    return built;
+  }
+  static const Built& fromFolder() {
+    static const Built built = build(recitation(), root() / "from folder");
+    return built;
+  }
+  static const Built& fromZip() {
+    static const Built built = build(zipped(), root() / "from zip");
+    return built;
+  }
+
+  static fs::path chapterFolder(const Built& built, int surah) {
+    return built.out / "data" / kFolders.at(surah);
+  }
+  static std::string problemsText(const Built& built) {
+    std::string text;
+    for (const std::string& problem : built.problems) text += problem + "\n";
+    return text;
+  }
+};
+
+content::Mp3Audio audioOf(const fs::path& file) {
+  auto audio = content::readMp3(readBytes(file));
+  EXPECT_TRUE(std::holds_alternative<content::Mp3Audio>(audio)) << file;
+  return std::holds_alternative<content::Mp3Audio>(audio) ? std::get<content::Mp3Audio>(audio)
+                                                          : content::Mp3Audio{};
+}
+
+std::vector<std::string> filesUnder(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    if (entry.is_regular_file()) names.push_back(fs::relative(entry.path(), folder).string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// The movie holds one MP3 sound, started once, and its frames cover the
+// sound to within one frame, the last of them stopping.
+void expectCoveringMp3Movie(const MovieFacts& facts) {
+  ASSERT_EQ(facts.eventSounds.size(), 1u);
+  EXPECT_EQ(facts.eventSounds[0].format, 2);
+  EXPECT_EQ(facts.soundStarts, 1);
+  EXPECT_EQ(facts.header.framesPerSecond(), content::kFrameRate);
+  EXPECT_EQ(facts.framesShown, facts.header.frameCount);
+  EXPECT_TRUE(facts.stopsOnLastFrame);
+}
+
+TEST_F(RecitedBuildTest, EveryVerseMovieCarriesItsFileAsItIsAndLastsAsLong) {
+  for (const ToneVerse& verse : toneVerses()) {
+    if (!kFolders.contains(verse.surah)) continue;
+    SCOPED_TRACE(verse.fileName());
+    const fs::path source = recitation() / verse.fileName();
+    const auto facts = factsOf(chapterFolder(fromFolder(), verse.surah) /
+                               (std::to_string(verse.verse) + "-001.gif"));
+    ASSERT_TRUE(facts);
+    expectCoveringMp3Movie(*facts);
+    if (facts->eventSounds.empty()) continue;
+    const EventSound& sound = facts->eventSounds[0];
+    EXPECT_EQ(sound.data, audioOf(source).frames);
+    EXPECT_EQ(sound.stereo, verse.channels == 2);
+    const DecodedLength decoded = decodedLength(source);
+    EXPECT_EQ(sound.samples, decoded.samples);
+    const double seconds = static_cast<double>(decoded.samples) / decoded.sampleRate;
+    EXPECT_GE(facts->seconds(), seconds);
+    EXPECT_LT(facts->seconds(), seconds + kFrame);
+    EXPECT_NEAR(seconds, verse.seconds, 0.06) << "the tone, with the encoder's delay";
+  }
+}
+
+TEST_F(RecitedBuildTest, TheWholeChapterMovieJoinsItsVerses) {
+  const auto facts = factsOf(chapterFolder(fromFolder(), 114) / content::kWholeChapterMovie);
+  ASSERT_TRUE(facts);
+  expectCoveringMp3Movie(*facts);
+  std::vector<std::uint8_t> frames;
+  std::uint32_t samples = 0;
+  for (int verse = 1; verse <= 6; ++verse) {
+    const content::Mp3Audio audio =
+        audioOf(recitation() / ("11400" + std::to_string(verse) + ".mp3"));
+    frames.insert(frames.end(), audio.frames.begin(), audio.frames.end());
+    samples += audio.samples;
+  }
+  ASSERT_EQ(facts->eventSounds.size(), 1u);
+  EXPECT_EQ(facts->eventSounds[0].data, frames);
+  EXPECT_EQ(facts->eventSounds[0].samples, samples);
+  EXPECT_GE(facts->seconds(), samples / 44100.0);
+  EXPECT_LT(facts->seconds(), samples / 44100.0 + kFrame);
+}
+
+TEST_F(RecitedBuildTest, AChapterOfTwoRatesIsJoinedAtTheRateMostOfItsVersesHave) {
+  const auto facts = factsOf(chapterFolder(fromFolder(), 111) / content::kWholeChapterMovie);
+  ASSERT_TRUE(facts);
+  expectCoveringMp3Movie(*facts);
+  ASSERT_EQ(facts->eventSounds.size(), 1u);
+  EXPECT_EQ(facts->eventSounds[0].rate, 44100);
+  EXPECT_FALSE(facts->eventSounds[0].stereo);
+  double seconds = 0;
+  for (int verse = 1; verse <= 5; ++verse) {
+    seconds += audioOf(recitation() / ("11100" + std::to_string(verse) + ".mp3")).seconds();
+  }
+  // Each converted verse gains the encoder's delay and padding, 50 ms at most.
+  EXPECT_NEAR(facts->eventSounds[0].samples / 44100.0, seconds, 0.1);
+  const auto chapter =
+      std::find_if(fromFolder().summary.chapters.begin(), fromFolder().summary.chapters.end(),
+                   [](const content::ChapterOutcome& c) { return c.name == "1-1/al masad (111)"; });
+  ASSERT_NE(chapter, fromFolder().summary.chapters.end());
+  EXPECT_EQ(chapter->converted, 2);
+}
+
+TEST_F(RecitedBuildTest, MissingVersesAndFilesThatAreNotMp3AreToldAndTheRestIsBuilt) {
+  const std::string problems = problemsText(fromFolder());
+  EXPECT_THAT(problems, HasSubstr("reciter/112002.mp3: not usable MP3"));
+  EXPECT_THAT(problems, HasSubstr("1-1/Al Falaq (113): verse 4 missing"));
+  EXPECT_THAT(problems, HasSubstr("1-1/Iklas (112): verse 2 missing"));
+  EXPECT_THAT(problems, HasSubstr("1 file of chapters the program does not carry"));
+
+  const auto falaq = factsOf(chapterFolder(fromFolder(), 113) / "menu.gif");
+  ASSERT_TRUE(falaq);
+  EXPECT_THAT(clickKeys(*falaq), ElementsAre("1", "2", "3", "5"));
+  EXPECT_FALSE(fs::exists(chapterFolder(fromFolder(), 113) / "4-001.gif"));
+  const auto iklas = factsOf(chapterFolder(fromFolder(), 112) / "menu.gif");
+  ASSERT_TRUE(iklas);
+  EXPECT_THAT(clickKeys(*iklas), ElementsAre("1", "3", "4"));
+}
+
+TEST_F(RecitedBuildTest, TheLayoutIsTheSampleContentsForTheChaptersThatHaveVerses) {
+  const fs::path out = fromFolder().out;
+  EXPECT_TRUE(fs::is_regular_file(out / "2 blank.gif"));
+  for (const char* movie : {"startUp.gif", "topmenu.gif", "exit.gif", "ding.gif", "verses1.gif",
+                            "verses2.gif", "verses3.gif", "verses4.gif"}) {
+    EXPECT_TRUE(fs::is_regular_file(out / "data" / movie)) << movie;
+  }
+  std::vector<std::string> anNas = {"Othmani.gif", "TFS.txt", "menu.gif", "words.gif",
+                                    std::string(content::kWholeChapterMovie)};
+  for (int verse = 1; verse <= 6; ++verse) anNas.push_back(std::to_string(verse) + "-001.gif");
+  std::sort(anNas.begin(), anNas.end());
+  EXPECT_EQ(filesUnder(chapterFolder(fromFolder(), 114)), anNas);
+  std::vector<std::string> chapters;
+  for (const auto& group : fs::directory_iterator(out / "data")) {
+    if (!group.is_directory()) continue;
+    for (const auto& chapter : fs::directory_iterator(group)) {
+      chapters.push_back(fs::relative(chapter.path(), out / "data").string());
+    }
+  }
+  std::sort(chapters.begin(), chapters.end());
+  EXPECT_THAT(chapters, ElementsAre("1-1/Al Falaq", "1-1/An Nas", "1-1/Iklas", "1-1/al masad"));
+}
+
+TEST_F(RecitedBuildTest, AZipFileGivesWhatTheFolderGives) {
+  const std::vector<std::string> files = filesUnder(fromFolder().out);
+  ASSERT_EQ(filesUnder(fromZip().out), files);
+  for (const std::string& file : files) {
+    EXPECT_TRUE(readBytes(fromFolder().out / file) == readBytes(fromZip().out / file)) << file;
+  }
+  std::vector<std::string> problems = fromZip().problems;
+  for (std::string& problem : problems) {
+    const std::string zip = zipped().string() + ":";
+    if (problem.starts_with(zip)) problem = root().string() + "/" + problem.substr(zip.size());
+  }
+  std::vector<std::string> fromFolderProblems = fromFolder().problems;
+  // Chapters are built side by side, so their problems come in any order.
+  std::sort(problems.begin(), problems.end());
+  std::sort(fromFolderProblems.begin(), fromFolderProblems.end());
+  EXPECT_EQ(problems, fromFolderProblems);
+}
+
+TEST_F(RecitedBuildTest, AnOutThatIsThereIsLeftAloneUnlessForced) {
+  QTemporaryDir dir;
+  const fs::path out = fs::path(dir.path().toStdString()) / "out";
+  fs::create_directories(out);
+  writeBytes(out / "mine.txt", {'m', 'i', 'n', 'e'});
+  try {
+    build(recitation(), out, {114});
+    ADD_FAILURE() << "built over what was there";
+  } catch (const content::ContentError& error) {
+    EXPECT_THAT(error.what(), HasSubstr("already there"));
+  }
+  EXPECT_EQ(filesUnder(out), std::vector<std::string>{"mine.txt"});
+
+  build(recitation(), out, {114}, true);
+  EXPECT_FALSE(fs::exists(out / "mine.txt"));
+  EXPECT_TRUE(fs::is_regular_file(out / "data/1-1/An Nas/menu.gif"));
+  std::vector<std::string> beside;
+  for (const auto& entry : fs::directory_iterator(dir.path().toStdString())) {
+    beside.push_back(entry.path().filename().string());
+  }
+  EXPECT_THAT(beside, ElementsAre("out")) << "nothing left beside OUT";
+}
+
+TEST_F(RecitedBuildTest, AudioWithNothingToBuildFromLeavesNoOut) {
+  QTemporaryDir dir;
+  const fs::path root = dir.path().toStdString();
+  fs::create_directories(root / "empty");
+  writeBytes(root / "empty" / "114001.mp3", {'n', 'o'});
+  for (const auto& [audio, why] :
+       {std::pair{root / "nowhere", "neither a folder nor a zip file"},
+        std::pair{root / "empty", "holds no usable verse"},
+        std::pair{root / "empty" / "114001.mp3", "neither a folder nor a zip file"}}) {
+    try {
+      build(audio, root / "out");
+      ADD_FAILURE() << audio << " built";
+    } catch (const content::ContentError& error) {
+      EXPECT_THAT(error.what(), HasSubstr(why));
+    }
+    EXPECT_FALSE(fs::exists(root / "out"));
+  }
+}
+
+struct Outcome {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+Outcome buildContent(const QStringList& arguments) {
+  QProcess process;
+  process.start(HIFZ_BUILD_CONTENT, arguments);
+  EXPECT_TRUE(process.waitForFinished(120000));
+  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+          process.readAllStandardOutput().toStdString(),
+          process.readAllStandardError().toStdString()};
+}
+
+TEST_F(RecitedBuildTest, TheCommandTellsEachChapterOnALineWithoutATerminal) {
+  QTemporaryDir dir;
+  const QString out = dir.filePath("out");
+  const Outcome outcome =
+      buildContent({"--chapters", "114,113", QString::fromStdString(recitation().string()), out});
+  EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
+  EXPECT_THAT(outcome.out, HasSubstr("1-1/An Nas (114): 6 of 6 verses\n"));
+  EXPECT_THAT(outcome.out, HasSubstr("1-1/Al Falaq (113): 4 of 5 verses\n"));
+  EXPECT_THAT(outcome.out, HasSubstr("2 chapters, 10 verses"));
+  EXPECT_THAT(outcome.err, HasSubstr("verse 4 missing"));
+  EXPECT_EQ(outcome.out.find('\r'), std::string::npos);
+}
+
+TEST_F(RecitedBuildTest, TheCommandExplainsItselfAndRefusesWhatItCannotDo) {
+  const Outcome help = buildContent({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  for (const char* word : {"SSSAAA.mp3", "--force", "--chapters", "zip", "2 blank.gif"}) {
+    EXPECT_THAT(help.out, HasSubstr(word));
+  }
+  EXPECT_EQ(buildContent({}).exitCode, 2);
+  QTemporaryDir dir;
+  const Outcome other = buildContent(
+      {"--chapters", "2", QString::fromStdString(recitation().string()), dir.filePath("out")});
+  EXPECT_EQ(other.exitCode, 1);
+  EXPECT_THAT(other.err, HasSubstr("not one the program carries"));
+  EXPECT_FALSE(fs::exists(dir.filePath("out").toStdString()));
+}
+
+}  // namespace
+}  // namespace hifz::testing

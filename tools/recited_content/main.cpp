@@ -1,0 +1,108 @@
+// hifz-build-content: the program's content from a reciter's per-verse MP3 files.
+#include <unistd.h>
+
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <exception>
+
+#include "recited_content/progress.h"
+#include "recited_content/recited_build.h"
+#include "sample_content/quran_text.h"
+
+namespace {
+
+std::atomic<bool> stopAsked = false;
+
+void askToStop(int) { stopAsked = true; }
+
+constexpr const char* kAbout =
+    "Builds the program's content from a reciter's files. AUDIO is a folder or a zip file\n"
+    "with one MP3 per verse named SSSAAA.mp3 (chapter and verse, \"114001.mp3\" for An Nas 1).\n"
+    "OUT receives \"2 blank.gif\" and the data folder; put both beside the program.\n"
+    "Each verse movie carries its MP3 as it is and shows the verse's text; the whole-chapter\n"
+    "movie joins them (a verse of another rate or channel count is converted for it).\n"
+    "Missing verses are named and left out of their chapter's menu; files that are not MP3\n"
+    "are named and skipped. OUT is made beside itself and appears whole or not at all; one\n"
+    "that is there is left alone unless --force is given.\n"
+    "Exit status: 0 when OUT was made, 1 when nothing was, 2 for a wrong command line.";
+
+bool readChapters(const QString& text, std::vector<int>& surahs) {
+  for (const QString& part : text.split(',', Qt::SkipEmptyParts)) {
+    bool number = false;
+    const int surah = part.trimmed().toInt(&number);
+    if (!number) return false;
+    surahs.push_back(surah);
+  }
+  return !surahs.empty();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  // Pictures are painted off screen; no display is needed.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  QGuiApplication::setApplicationName("hifz-build-content");
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(kAbout);
+  parser.addHelpOption();
+  const QCommandLineOption force("force", "Replace OUT when it is already there.");
+  const QCommandLineOption chaptersOption(
+      "chapters", "Build only these chapters, by number: 114,113,1 (the others are left out).",
+      "list");
+  const QCommandLineOption quranJson(
+      "quran-json", "The chapters folder of the npm package quran-json.", "folder",
+      QString::fromStdString(hifz::content::defaultChaptersFolder().string()));
+  parser.addOptions({force, chaptersOption, quranJson});
+  parser.addPositionalArgument("AUDIO", "Folder or zip file of SSSAAA.mp3 files.");
+  parser.addPositionalArgument("OUT", "The folder to make.");
+  parser.process(application);
+
+  hifz::content::BuildRequest request;
+  if (parser.positionalArguments().size() != 2 ||
+      (parser.isSet(chaptersOption) &&
+       !readChapters(parser.value(chaptersOption), request.surahs))) {
+    std::fprintf(stderr, "%s\n", qPrintable(parser.helpText()));
+    return 2;
+  }
+  request.audio = parser.positionalArguments()[0].toStdString();
+  request.out = parser.positionalArguments()[1].toStdString();
+  request.force = parser.isSet(force);
+  request.quranChapters = parser.value(quranJson).toStdString();
+  request.stop = &stopAsked;
+  std::signal(SIGINT, askToStop);
+  std::signal(SIGTERM, askToStop);
+
+  hifz::content::Progress progress(stdout, stderr, isatty(STDOUT_FILENO) != 0);
+  try {
+    QElapsedTimer clock;
+    clock.start();
+    const hifz::content::BuildSummary summary =
+        hifz::content::buildRecitedContent(request, progress.listener());
+    progress.finish();
+    int chapters = 0;
+    int verses = 0;
+    int converted = 0;
+    for (const hifz::content::ChapterOutcome& chapter : summary.chapters) {
+      chapters += chapter.built > 0 ? 1 : 0;
+      verses += chapter.built;
+      converted += chapter.converted;
+    }
+    std::printf(
+        "hifz-build-content: %d chapters, %d verses (%d converted to join their chapter), %d "
+        "files, %.1f MB in %s, built in %.1f s\n",
+        chapters, verses, converted, summary.written.files,
+        static_cast<double>(summary.written.bytes) / 1e6, request.out.c_str(),
+        static_cast<double>(clock.elapsed()) / 1000);
+    return 0;
+  } catch (const std::exception& error) {
+    progress.finish();
+    std::fprintf(stderr, "hifz-build-content: %s\n", error.what());
+    return 1;
+  }
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <atomic>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "sample_content/content_folder.h"
+
+namespace hifz::content {
+
+struct BuildRequest {
+  std::filesystem::path audio;  // a folder or a zip file of "SSSAAA.mp3"
+  std::filesystem::path out;
+  bool force = false;       // replace an OUT that is already there
+  std::vector<int> surahs;  // chapters to build by their number; empty for all 37
+  std::filesystem::path quranChapters;
+  const std::atomic<bool>* stop = nullptr;  // set to give up, leaving nothing
+};
+
+/// How one chapter went.
+struct ChapterOutcome {
+  std::string name;  // "1-1/An Nas (114)"
+  int verses = 0;    // the chapter's
+  int built = 0;     // verses with a movie
+  std::vector<int> missing;
+  int converted = 0;  // verse sounds converted to join the whole chapter
+};
+
+/// What the build tells as it goes, from any thread but one call at a time.
+struct BuildListener {
+  std::function<void(const std::string& chapter, int done, int total)> started;
+  std::function<void(const ChapterOutcome& outcome, int done, int total)> finished;
+  std::function<void(const std::string& problem)> problem;
+};
+
+struct BuildSummary {
+  std::vector<ChapterOutcome> chapters;  // in catalog order
+  ContentSummary written;
+};
+
+/// Builds OUT from a reciter's files: "2 blank.gif" and the data folder with
+/// the chosen chapters. Files that are not MP3 are named and skipped, and so
+/// are files of verses a chapter does not have; verses without a usable file
+/// are left out of their chapter, which is still built. OUT is made beside
+/// itself and moved into place whole. Throws ContentError, with nothing
+/// written, when OUT is there without `force`, when AUDIO cannot be read or
+/// holds no verse of the chosen chapters, or when writing fails.
+BuildSummary buildRecitedContent(const BuildRequest& request, const BuildListener& listener);
+
+}  // namespace hifz::content

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "recited_content/mp3_frames.h"
+#include "sample_content/chapter_plan.h"
+#include "sample_content/content_file.h"
+
+namespace hifz::content {
+
+/// How many movie frames a sound lasts, rounded up so that the movie covers it.
+int framesFor(const Mp3Audio& audio);
+
+/// A chapter's recitation movies made from a reciter's files.
+struct RecitedMovies {
+  std::vector<ContentFile> files;
+  int converted = 0;         // verse sounds converted for the whole-chapter movie
+  std::string wholeLeftOut;  // why there is no whole-chapter movie, if there is none
+};
+
+/// One movie per verse movie of `plan`, carrying the verse's sound from
+/// `sounds` (verse number to sound) as it is, and the whole chapter as one
+/// movie with the verses' sounds joined: in the format most of its verses
+/// have, the others converted to it.
+///
+/// The slot plays MP3 of every layer III rate (8000 to 48000 Hz, mono or
+/// stereo) at its pitch and length when the movie names the nearest of its
+/// three rates, so no verse sound needs converting.
+RecitedMovies recitedMovies(const ChapterPlan& plan, const std::map<int, Mp3Audio>& sounds);
+
+}  // namespace hifz::content
