@@ -51,17 +51,14 @@ void runFor(int ms) {
   loop.exec();
 }
 
-bool pageSays(const std::string& expression) {
+bool pageHas(const std::string& selector) {
   std::optional<bool> answer;
   sharedPage().page()->runJavaScript(
-      QString::fromStdString(expression),
+      QStringLiteral("document.querySelector(%1) !== null")
+          .arg(QString::fromStdString("'" + selector + "'")),
       [&answer](const QVariant& result) { answer = result.toBool(); });
   waitUntil([&answer] { return answer.has_value(); });
   return answer.value_or(false);
-}
-
-bool pageHas(const std::string& selector) {
-  return pageSays("document.querySelector('" + selector + "') !== null");
 }
 
 std::string elementSelector(const std::string& id) { return "[data-id=\"" + id + "\"]"; }

@@ -41,91 +41,13 @@
   // that passed between animation frames, each step capped, so a page that
   // stalls (and gives Ruffle no chance to report) is not taken for a stop.
   // A hidden page gets no animation frames: its stops show when it shows.
-  // Animation frames are asked for only while a slot waits for silence.
   const kLongestStep = 100;
-
-  // A player whose timeline stands still would go on drawing the same frame
-  // at the movie's frame rate, nine players at once. Once reports have ceased
-  // the page puts it to rest (suspends it); it wakes while the pointer is over
-  // it (its buttons answer as always), when its element is placed anew or
-  // shown, and when it plays again, and rests once more after a silence.
-  // Every Ruffle player also asks for an animation frame at the display's
-  // rate, suspended or not. While no player is awake, those requests are
-  // answered a few times a second instead; a waking player first has them
-  // answered at once, so that its next tick does not cover the wait.
-  const animationFrame = window.requestAnimationFrame.bind(window);
-  const cancelAnimationFrame = window.cancelAnimationFrame.bind(window);
-  const kRestingTick = 250;
-  const held = new Map();
-  let heldCount = 0;
-  let slowTick = null;
-
-  function anyAwake() {
-    for (const slot of movies) if (slot.player && !slot.resting && !slot.paused) return true;
-    return false;
-  }
-
-  function answerHeld() {
-    clearTimeout(slowTick);
-    slowTick = null;
-    const now = performance.now();
-    const callbacks = [...held.values()];
-    held.clear();
-    // Each on its own, as the display's animation frames would run them.
-    for (const callback of callbacks) {
-      try {
-        callback(now);
-      } catch (error) {
-        console.error(`animation frame: ${error.message}`);
-      }
-    }
-  }
-
-  window.requestAnimationFrame = (callback) => {
-    if (anyAwake()) return animationFrame(callback);
-    heldCount += 1;
-    held.set(-heldCount, callback);
-    slowTick ??= setTimeout(answerHeld, kRestingTick);
-    return -heldCount;
-  };
-  window.cancelAnimationFrame = (id) => {
-    if (id < 0) held.delete(id);
-    else cancelAnimationFrame(id);
-  };
-
-  function rest(slot) {
-    slot.resting = true;
-    slot.player.ruffle().suspend();
-  }
-
-  function wake(slot) {
-    if (slot.resting) {
-      answerHeld();
-      slot.resting = false;
-      slot.player.ruffle().resume();
-    }
-    if (slot.reported && !slot.paused) listen(slot);
-  }
-
-  function wakeWithin(node) {
-    for (const slot of movies) if (slot.player && node.contains(slot.node)) wake(slot);
-  }
-
-  function listen(slot) {
-    slot.silence = 0;
-    slot.watching = true;
-    if (watch.pending) return;
-    watch.pending = true;
-    watch.last = performance.now();
-    animationFrame(watch);
-  }
 
   function dropPlayer(slot) {
     if (!slot.player) return;
     slot.player.remove();
     slot.player = null;
     slot.watching = false;
-    slot.resting = false;
   }
 
   function report(slot, load, command, args) {
@@ -135,36 +57,26 @@
       return;
     }
     slot.frame = Number(args);
+    slot.silence = 0;
     slot.reported = true;
-    slot.told = false;
-    if (!slot.paused) listen(slot);
+    slot.watching = !slot.paused && slot.frameCount > 1;
     send({ type: "frame", id: slot.id, load, frame: slot.frame });
   }
 
   function watch(now) {
     const step = Math.min(now - watch.last, kLongestStep);
     watch.last = now;
-    let waiting = false;
     for (const slot of movies) {
       if (!slot.watching) continue;
       slot.silence += step;
-      if (slot.silence <= 2 * (1000 / slot.frameRate) + kLongestStep) {
-        waiting = true;
-        continue;
-      }
-      slot.watching = false;
-      // A one-frame movie has no timeline to stop; the host is told of the
-      // stop only once.
-      if (slot.frameCount > 1 && !slot.told) {
-        slot.told = true;
+      if (slot.silence > 2 * (1000 / slot.frameRate) + kLongestStep) {
+        slot.watching = false;
         send({ type: "stopped", id: slot.id, load: slot.load, frame: slot.frame });
       }
-      if (!slot.pointerInside) rest(slot);
     }
-    watch.pending = waiting;
-    if (waiting) animationFrame(watch);
+    requestAnimationFrame(watch);
   }
-  watch.pending = false;
+  watch.last = performance.now();
 
   async function loadMovie(slot, command) {
     const player = ruffle.createPlayer();
@@ -188,7 +100,7 @@
       if (document.hidden) document.dispatchEvent(new Event("visibilitychange"));
     };
     if (document.hidden) setTimeout(start);
-    else animationFrame(start);
+    else requestAnimationFrame(start);
     send({ type: "loaded", id: slot.id, load });
   }
 
@@ -233,16 +145,6 @@
       if (kind === "movie") {
         Object.assign(made, { player: null, load: -1, paused: false, watching: false });
         movies.add(made);
-        node.addEventListener("pointerenter", () => {
-          made.pointerInside = true;
-          wake(made);
-        });
-        // A movie may come to rest under a pointer that has not moved since.
-        node.addEventListener("pointerdown", () => wake(made), true);
-        node.addEventListener("pointerleave", () => {
-          made.pointerInside = false;
-          wake(made);
-        });
       }
       if (kind === "countdown") drawCountdown(made);
     },
@@ -258,21 +160,16 @@
       node.remove();
     },
     geometry({ id, x, y, width, height }) {
-      const { node } = element(id);
-      const { style } = node;
+      const { style } = element(id).node;
       style.left = `${x}px`;
       style.top = `${y}px`;
       style.width = `${width}px`;
       style.height = `${height}px`;
-      // A player draws its new size on its next tick.
-      wakeWithin(node);
     },
     // Hidden elements take their children with them; a shown child of a
     // hidden parent stays hidden, as visibility is inherited.
     visible({ id, visible }) {
-      const { node } = element(id);
-      node.classList.toggle("hidden", !visible);
-      if (visible) wakeWithin(node);
+      element(id).node.classList.toggle("hidden", !visible);
     },
     stack({ id, z }) {
       element(id).node.style.zIndex = String(z);
@@ -332,7 +229,6 @@
         frame: 0,
         silence: 0,
         reported: false,
-        told: false,
       });
       loadMovie(slot, command).catch((error) => {
         if (slot.load !== command.load) return;
@@ -347,17 +243,15 @@
     },
     play({ id }) {
       const slot = element(id);
-      answerHeld();
       slot.paused = false;
-      slot.resting = false;
+      slot.silence = 0;
+      slot.watching = slot.reported && slot.frameCount > 1;
       slot.player?.ruffle().resume();
-      if (slot.reported) listen(slot);
     },
     stop({ id }) {
       const slot = element(id);
       slot.paused = true;
       slot.watching = false;
-      slot.resting = false;
       slot.player?.ruffle().suspend();
     },
   };
@@ -396,7 +290,7 @@
   root.addEventListener("mousemove", (e) => {
     // At most one move per animation frame.
     if (!pendingMove) {
-      animationFrame(() => {
+      requestAnimationFrame(() => {
         mouse("move", pendingMove, pendingMove.buttons & 7);
         pendingMove = null;
       });
@@ -407,18 +301,11 @@
   root.addEventListener("click", (e) => e.detail < 2 && mouse("click", e, 1));
   root.addEventListener("dblclick", (e) => mouse("dblclick", e, 1));
   root.addEventListener("contextmenu", (e) => e.preventDefault());
-  // A pointer that leaves the window tells the document, not the movie it was over.
-  document.addEventListener("mouseleave", () => {
-    for (const slot of movies) {
-      if (!slot.pointerInside) continue;
-      slot.pointerInside = false;
-      wake(slot);
-    }
-  });
 
   new QWebChannel(qt.webChannelTransport, (channel) => {
     bridge = channel.objects.bridge;
     bridge.commands.connect((batch) => batch.forEach(run));
     send({ type: "ready" });
+    requestAnimationFrame(watch);
   });
 })();
