@@ -99,6 +99,7 @@ int main(int argc, char** argv) {
                               QStringLiteral("The movie player stopped working twice within a "
                                              "minute. The program will close."));
         window.close();
+        // After the close's own quit: this end is a failure.
         QCoreApplication::exit(1);
       });
 
