@@ -413,10 +413,13 @@ class Program:
         time.sleep(0.1)
         self.xdotool("mousemove", "--window", target, str(x), str(y))
         time.sleep(0.2)
+        pressed = self.recorder.now() if self.recorder else None
         self.xdotool("click", "--repeat", "2" if double else "1", "--delay", "80", "1")
+        return pressed
 
     def click(self, control):
-        self.click_at(self.layout.centre(control))
+        """Clicks a control; returns when, on the recording's clock, the button went down."""
+        return self.click_at(self.layout.centre(control))
 
     def click_stage(self, slot, stage, area):
         self.click_at(self.layout.stage_point(slot, stage, area))
@@ -514,7 +517,12 @@ class Program:
         last = self.showing("flash1", "main", cells[str(count)], CREAM)
         after = self.showing("flash1", "main", cells[str(count + 1)], CREAM) \
             if str(count + 1) in cells else (lambda: False)
-        return lambda: last() and not after()
+        # Just above the first row of tiles: the menu's own background, where a
+        # verse page has its cream panel (whose words may leave the tiles'
+        # points cream and the next one not).
+        first = cells["1"]
+        above = self.layout.stage_point("flash1", "main", (first[0], first[1] - 8, 1, 1), (0, 0))
+        return lambda: last() and not after() and not colour_near(self.colour_at(above), CREAM, 24)
 
     def wait_for_menu_page(self, chapter, page, timeout=60):
         wait_until(f"{page['file']} of {chapter['folder']}", self.menu_page_showing(page), timeout,
@@ -546,7 +554,9 @@ class Program:
         showing = self.menu_page_showing(page)
         since = self.recorder.now()
         self.click_until("the reading to start", start, lambda: not showing())
-        wait_until(f"the reading to end and {page['file']} to come back", showing, timeout, 0.2)
+        # Seen twice apart, so that one look caught between two pages does not end the wait.
+        wait_until(f"the reading to end and {page['file']} to come back",
+                   lambda: showing() and (time.sleep(0.6) or showing()), timeout, 0.2)
         time.sleep(0.5)
         return self.recorder.segments(since)
 

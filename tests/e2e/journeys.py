@@ -261,8 +261,7 @@ def range_without_end(program):
     wait_until("the range to wrap", fourth_started,
                2 * sum(expected) + 4 * (POLL_PERIOD + LOAD_ALLOWANCE) + 20, 0.05)
     time.sleep(0.3)
-    pressed = program.recorder.now()
-    program.click("playing")
+    pressed = program.click("playing")
     time.sleep(3)
     pieces = tones(program, program.recorder.segments(since))
     heard = harness.fitted(pieces, expected, LENGTH_TOLERANCE)
