@@ -117,6 +117,17 @@
     send({ type: "loaded", id: slot.id, load });
   }
 
+  function startPendingLoad(slot) {
+    const command = slot.pendingLoad;
+    slot.pendingLoad = null;
+    if (!command || slot.load !== command.load || elements.get(slot.id) !== slot) return;
+    loadMovie(slot, command).catch((error) => {
+      if (slot.load !== command.load) return;
+      dropPlayer(slot);
+      send({ type: "failed", id: slot.id, load: command.load, message: String(error) });
+    });
+  }
+
   // A countdown: a ring over a disc that empties as the time passes, and its
   // text (the seconds left) in the middle.
   const kSvg = "http://www.w3.org/2000/svg";
@@ -244,15 +255,15 @@
         ticks: 0,
         reported: false,
       });
-      loadMovie(slot, command).catch((error) => {
-        if (slot.load !== command.load) return;
-        dropPlayer(slot);
-        send({ type: "failed", id: slot.id, load: command.load, message: String(error) });
-      });
+      // A batch often loads a slot several times over (a blank page, a menu,
+      // then the verse); only the last load of the batch makes a player.
+      if (!slot.pendingLoad) queueMicrotask(() => startPendingLoad(slot));
+      slot.pendingLoad = command;
     },
     unload({ id }) {
       const slot = element(id);
       dropPlayer(slot);
+      slot.pendingLoad = null;
       slot.load = -1;
     },
     play({ id }) {
