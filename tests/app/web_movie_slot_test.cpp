@@ -265,6 +265,32 @@ TEST_F(WebMovieSlotTest, APlayerHeldBackIsNotTakenForAStop) {
   EXPECT_TRUE(waitUntil([&] { return !slot->isPlaying(); }));
 }
 
+// A slot keeps its player from movie to movie; a second movie that comes
+// while the first is still loading must still be the one that plays.
+TEST_F(WebMovieSlotTest, AMovieGivenWhileAnotherLoadsIsTheOneThatPlays) {
+  PageSlot slot("verses2", SlotSettings{});
+  std::vector<std::string> names;
+  slot->onFSCommand = [&names](const std::string& command, const std::string& args) {
+    if (command == "which") names.push_back(args);
+  };
+  const auto named = [this](const std::string& name) {
+    std::map<int, swf::ActionList> actions;
+    actions[1].fscommand("which", name);
+    return folder_.add(name + ".swf", timelineMovie(6, actions));
+  };
+  const std::string first = named("first");
+  const std::string second = named("second");
+  for (int gapMs : {0, 5, 20, 60}) {
+    SCOPED_TRACE("second movie " + std::to_string(gapMs) + " ms after the first");
+    names.clear();
+    slot->setMovie(first);
+    runFor(gapMs);
+    slot->setMovie(second);
+    ASSERT_TRUE(waitUntil([&] { return names.size() >= 2; }));
+    EXPECT_EQ(std::count(names.begin(), names.end(), "first"), 0);
+  }
+}
+
 TEST_F(WebMovieSlotTest, MissingAndNonMovieFilesShowNothing) {
   std::mt19937 random(7);
   std::vector<std::uint8_t> noise(4096);

@@ -56,6 +56,8 @@ class RecitedPlayerTest : public ::testing::Test {
       runFor(300);
     }
     slot->setMovie(path);
+    // A busy machine may take a second or more to start the movie.
+    waitUntil([&] { return slot->frameNum() >= 1; }, 10000);
     const std::vector<std::int16_t> recorded = recordSound(ms);
     return {toneFrequency(recorded), heardSeconds(recorded)};
   }
