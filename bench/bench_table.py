@@ -12,8 +12,10 @@ those of each side's whole process tree.
 """
 
 import argparse
+import contextlib
 import functools
 import http.server
+import io
 import json
 import os
 import shutil
@@ -46,10 +48,34 @@ CHROMIUM = "chromium"
 
 
 def tree_ticks(pid):
-    """Processor ticks used so far by each process of the tree: {pid: ticks}."""
+    """Processor ticks used so far by each process of the tree: {pid: (ticks, kind)}."""
     out = subprocess.run(["bash", os.path.join(HERE, "process_tree_cpu.sh"), str(pid)],
                          capture_output=True, text=True).stdout
-    return {fields[0]: int(fields[1]) for fields in (line.split() for line in out.splitlines())}
+    return {fields[0]: (int(fields[1]), kind(fields[0], fields[2]))
+            for fields in (line.split() for line in out.splitlines())}
+
+
+def kind(pid, name):
+    """A Chromium helper's --type (renderer, gpu-process, utility), else its
+    name. Renderers forked from the zygote keep the zygote's command line."""
+    def helper_type(process):
+        try:
+            with open(f"/proc/{process}/cmdline", "rb") as cmdline:
+                arguments = cmdline.read().decode(errors="replace").replace("\0", " ").split()
+        except OSError:
+            return None
+        return next((a.split("=", 1)[1] for a in arguments if a.startswith("--type=")), None)
+
+    found = helper_type(pid)
+    if found == "zygote":
+        try:
+            with open(f"/proc/{pid}/stat") as stat:
+                parent = stat.read().rsplit(") ", 1)[1].split()[1]
+        except OSError:
+            parent = None
+        if parent and helper_type(parent) == "zygote":
+            return "renderer"
+    return found or name
 
 
 def tree_pss(pid):
@@ -58,15 +84,23 @@ def tree_pss(pid):
     return float(out)
 
 
-def processor(pid, seconds):
-    """The share of one core, in %, the tree used over the next `seconds`."""
+SHARES = {}
+
+
+def processor(pid, seconds, label=None):
+    """The share of one core, in %, the tree used over the next `seconds`;
+    with a label, also keeps the last shares by kind of process under it."""
     before = tree_ticks(pid)
     start = time.monotonic()
     time.sleep(seconds)
     after = tree_ticks(pid)
-    elapsed = time.monotonic() - start
-    used = sum(ticks - before.get(p, 0) for p, ticks in after.items())
-    return 100 * used / os.sysconf("SC_CLK_TCK") / elapsed
+    scale = 100 / os.sysconf("SC_CLK_TCK") / (time.monotonic() - start)
+    shares = {}
+    for p, (ticks, name) in after.items():
+        shares[name] = shares.get(name, 0) + scale * (ticks - before.get(p, (0, name))[0])
+    if label:
+        SHARES[label] = shares
+    return sum(shares.values())
 
 
 # ---------------------------------------------------------------- the program
@@ -177,14 +211,15 @@ def program_session(program, figures, settle, rest):
     figures["chapter click"].append(1000 * (shown - pressed))
 
     time.sleep(settle)
-    figures["rest chapter"].append(processor(program.process.pid, rest))
+    figures["rest chapter"].append(processor(program.process.pid, rest, "program, chapter screen"))
 
     pressed = program.click_verse_button(chapter, movie["verse"])
     heard = program.recorder.wait_for_sound("the verse's sound", pressed, 20)
     figures["verse click"].append(1000 * (heard.start - pressed))
     # Inside the play, clear of its load and its end.
     time.sleep(max(0.0, heard.start + 0.2 - program.recorder.now()))
-    figures["playing"].append(processor(program.process.pid, movie["seconds"] - 0.6))
+    figures["playing"].append(processor(program.process.pid, movie["seconds"] - 0.6,
+                                        "program, verse playing"))
     program.wait_for_menu_page(chapter, chapter["pages"][0])
 
     journeys.set_repeats_with_arrows(program, 2)
@@ -199,7 +234,7 @@ def program_session(program, figures, settle, rest):
 def program_rest(program, settle, rest):
     program.launch()
     time.sleep(settle)
-    return processor(program.process.pid, rest)
+    return processor(program.process.pid, rest, "program, menu screen")
 
 
 def program_memory(program, plays):
@@ -313,7 +348,7 @@ def reference_session(reference, figures, settle, rest):
     started = reference.open("rest")
     figures["launch"].append(reference.loaded(120) - started)
     time.sleep(settle)
-    figures["rest"].append(processor(reference.browser.pid, rest))
+    figures["rest"].append(processor(reference.browser.pid, rest, "reference at rest"))
     reference.close()
 
 
@@ -326,7 +361,7 @@ def reference_playing(reference, program):
         reference.open("play=" + urllib.parse.quote(f"{chapter['folder']}/{movie['file']}"))
         heard = recorder.wait_for_sound("the reference's sound", since, 60)
         time.sleep(max(0.0, heard.start + 0.2 - recorder.now()))
-        return processor(reference.browser.pid, movie["seconds"] - 0.6)
+        return processor(reference.browser.pid, movie["seconds"] - 0.6, "reference playing")
     finally:
         reference.close()
         recorder.stop()
@@ -426,7 +461,10 @@ def main():
     memory, their_memory = {}, {}
     try:
         for _ in range(options.runs):
-            attempt("the program", program_session, program, ours, options.settle, options.rest)
+            # The journeys' steps print what they see; the table is all this prints.
+            with contextlib.redirect_stdout(io.StringIO()):
+                attempt("the program", program_session, program, ours, options.settle,
+                        options.rest)
             rest = attempt("the program at rest", program_rest, program, options.settle,
                            options.rest)
             ours["rest menu"] += [] if rest is None else [rest]
@@ -487,6 +525,10 @@ def main():
                 if reference else "not installed (bench/setup installs it)")]
     if above:
         notes.append("memory above the reference after " + ", ".join(map(str, above)) + " plays")
+    for label, shares in SHARES.items():
+        notes.append(f"processor, {label}, by process (last run): " + ", ".join(
+            f"{name} {share:.1f}" for name, share in sorted(shares.items(), key=lambda i: -i[1])
+            if share >= 0.05))
     notes += ["left out, " + failure for failure in failures]
     table.print(notes)
     return 0
