@@ -1,5 +1,8 @@
 #include "swf/rewrite.h"
 
+#include <algorithm>
+#include <optional>
+#include <set>
 #include <string>
 
 #include "swf/actions.h"
@@ -42,6 +45,78 @@ std::vector<size_t> frameStarts(const std::vector<Tag>& tags) {
   return starts;
 }
 
+// Tags whose body starts with the id of the character they define: shapes,
+// bitmaps, buttons, fonts, texts, sounds, clips, morphs, video and binary data.
+bool definesCharacter(uint16_t code) {
+  static constexpr uint16_t kDefining[] = {2,  6,  7,  10, 11, 14, 20, 21, 22, 32, 33, 34,
+                                           35, 36, 37, 39, 46, 48, 60, 75, 83, 84, 87, 90};
+  return std::find(std::begin(kDefining), std::end(kDefining), code) != std::end(kDefining);
+}
+
+// The depth a PlaceObject tag of the root timeline uses, if it is one: after
+// the character id in the first kind, after the flags in the others.
+std::optional<uint16_t> placedDepth(const Movie& movie, const Tag& tag) {
+  size_t at = 0;
+  switch (tag.code) {
+    case tag::kPlaceObject:
+    case tag::kPlaceObject3:
+      at = 2;
+      break;
+    case tag::kPlaceObject2:
+      at = 1;
+      break;
+    default:
+      return std::nullopt;
+  }
+  const std::span<const uint8_t> body = movie.body(tag);
+  if (body.size() < at + 2) return std::nullopt;
+  return static_cast<uint16_t>(body[at] | body[at + 1] << 8);
+}
+
+struct Heartbeat {
+  uint16_t id = 0;
+  uint16_t depth = 0;
+};
+
+// A character id no tag of the movie defines, and a depth above the root's.
+// Depths from 16384 up belong to clips made by script, which would replace it.
+Heartbeat heartbeatFor(const Movie& movie) {
+  std::set<uint16_t> ids;
+  uint16_t deepest = 0;
+  for (const Tag& tag : movie.tags) {
+    const std::span<const uint8_t> body = movie.body(tag);
+    if (definesCharacter(tag.code) && body.size() >= 2) {
+      ids.insert(static_cast<uint16_t>(body[0] | body[1] << 8));
+    }
+    if (auto depth = placedDepth(movie, tag)) deepest = std::max(deepest, *depth);
+  }
+  Heartbeat heartbeat;
+  heartbeat.id = UINT16_MAX;
+  while (ids.contains(heartbeat.id)) --heartbeat.id;
+  heartbeat.depth = static_cast<uint16_t>(std::min(deepest + 1, 16383));
+  return heartbeat;
+}
+
+void writeHeartbeat(ByteWriter& out, const Heartbeat& heartbeat) {
+  ByteWriter sprite;
+  sprite.u16(heartbeat.id);
+  sprite.u16(2);
+  for (int frame = 0; frame < 2; ++frame) {
+    ActionList tick;
+    tick.fscommand(kTickCommand, "");
+    writeTag(sprite, tag::kDoAction, tick.bytes());
+    writeTag(sprite, tag::kShowFrame, {});
+  }
+  writeTag(sprite, tag::kEnd, {});
+  writeTag(out, tag::kDefineSprite, sprite.take());
+
+  ByteWriter place;
+  place.u8(0x02);  // has a character
+  place.u16(heartbeat.depth);
+  place.u16(heartbeat.id);
+  writeTag(out, tag::kPlaceObject2, place.take());
+}
+
 void writeFrameActions(ByteWriter& out, size_t frame, bool stop) {
   ActionList actions;
   actions.fscommand(kFrameCommand, std::to_string(frame));
@@ -73,12 +148,14 @@ Result<Rewritten> rewriteForSlot(std::span<const uint8_t> input, const RewriteOp
   // The decoded header, whose length is patched below, then frame size, rate and count.
   out.bytes(bytes.first(movie->tagsOffset));
   const size_t last = starts.size() - 1;
+  const Heartbeat heartbeat = heartbeatFor(*movie);
   size_t frame = 0;
   for (size_t i = 0; i <= movie->tags.size(); ++i) {
     while (frame < starts.size() && starts[frame] == i) {
       const bool stop =
           (frame == last && options.stopOnLastFrame) || (frame == 0 && options.stopOnFirstFrame);
       writeFrameActions(out, frame, stop);
+      if (frame == 0) writeHeartbeat(out, heartbeat);
       ++frame;
     }
     if (i == movie->tags.size()) break;

@@ -13,6 +13,11 @@ namespace hifz::swf {
 // The fscommand a rewritten movie sends as each root frame starts, with the
 // 0-based frame number as its argument, so the host can follow playback.
 inline constexpr std::string_view kFrameCommand = "__frame";
+// The fscommand, without arguments, that an added clip sends on each of its own
+// frames, whatever the root timeline does. While the root timeline stands still
+// these go on; when the player itself does not get to run, both cease. So the
+// host tells a movie that stopped from a player that stalled.
+inline constexpr std::string_view kTickCommand = "__tick";
 
 struct RewriteOptions {
   // Play once: stop() on the last frame instead of looping.
@@ -38,7 +43,9 @@ struct Rewritten {
 };
 
 // Adds a frame marker at the start of every root frame, ahead of the frame's own
-// actions so it runs first, plus the stops asked for in `options`. Fails on what
+// actions so it runs first, the ticking clip (an empty two-frame clip placed in
+// the first frame under a character id and above every depth the movie uses),
+// plus the stops asked for in `options`. Fails on what
 // readMovie refuses and on movies of more than 65535 frames.
 Result<Rewritten> rewriteForSlot(std::span<const uint8_t> movie,
                                  const RewriteOptions& options = {});

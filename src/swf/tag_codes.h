@@ -7,6 +7,7 @@ namespace hifz::swf::tag {
 // Record codes of the tags this library reads or writes.
 inline constexpr uint16_t kEnd = 0;
 inline constexpr uint16_t kShowFrame = 1;
+inline constexpr uint16_t kPlaceObject = 4;
 inline constexpr uint16_t kSetBackgroundColor = 9;
 inline constexpr uint16_t kDoAction = 12;
 inline constexpr uint16_t kDefineSound = 14;
@@ -24,6 +25,7 @@ inline constexpr uint16_t kEnableDebugger = 58;
 inline constexpr uint16_t kEnableDebugger2 = 64;
 inline constexpr uint16_t kScriptLimits = 65;
 inline constexpr uint16_t kFileAttributes = 69;
+inline constexpr uint16_t kPlaceObject3 = 70;
 inline constexpr uint16_t kMetadata = 77;
 
 }  // namespace hifz::swf::tag

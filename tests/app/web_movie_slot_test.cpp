@@ -203,6 +203,32 @@ TEST_F(WebMovieSlotTest, AStopInTheMovieEndsPlayingWithinTwoFrames) {
   EXPECT_FALSE(slot->isPlaying());
 }
 
+// A busy machine, or a sound that comes late, holds the player back for a
+// while: no frame reports come, yet the movie has not stopped.
+TEST_F(WebMovieSlotTest, APlayerHeldBackIsNotTakenForAStop) {
+  PageSlot slot("verses3", playsOnce());
+  slot->setMovie(folder_.add("long.swf", timelineMovie(36)));
+  slot->play();
+  ASSERT_TRUE(waitUntil([&] { return slot->frameNum() >= 2; }));
+  const auto holdPlayer = [](bool held) {
+    sharedPage().page()->runJavaScript(
+        QStringLiteral("document.querySelector('%1 ruffle-player').ruffle().%2()")
+            .arg(QString::fromStdString(elementSelector("verses3")),
+                 held ? QStringLiteral("suspend") : QStringLiteral("resume")));
+  };
+  holdPlayer(true);
+  runFor(100);
+  const int heldAt = slot->frameNum();
+  for (int waited = 0; waited < 800; waited += 50) {
+    runFor(50);
+    ASSERT_TRUE(slot->isPlaying()) << "after " << waited << " ms held";
+  }
+  EXPECT_EQ(slot->frameNum(), heldAt);
+  holdPlayer(false);
+  EXPECT_TRUE(waitUntil([&] { return slot->frameNum() == 35; }));
+  EXPECT_TRUE(waitUntil([&] { return !slot->isPlaying(); }));
+}
+
 TEST_F(WebMovieSlotTest, MissingAndNonMovieFilesShowNothing) {
   std::mt19937 random(7);
   std::vector<std::uint8_t> noise(4096);

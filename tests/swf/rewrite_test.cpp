@@ -79,7 +79,9 @@ TEST(RewriteTest, MarksEveryFrameAheadOfItsOwnActions) {
   EXPECT_EQ(movie.tags[0].code, tag::kFileAttributes);
   EXPECT_EQ(movie.tags[1].code, tag::kSetBackgroundColor);
   EXPECT_EQ(frames[0][2].code, tag::kDoAction);
-  EXPECT_EQ(frames[0][3].code, tag::kDefineShape3);
+  EXPECT_EQ(frames[0][3].code, tag::kDefineSprite) << "the ticking clip";
+  EXPECT_EQ(frames[0][4].code, tag::kPlaceObject2);
+  EXPECT_EQ(frames[0][5].code, tag::kDefineShape3);
   EXPECT_EQ(frames[1][0].code, tag::kDoAction);
   EXPECT_EQ(frames[2][0].code, tag::kDoAction);
 }
@@ -96,9 +98,14 @@ TEST(RewriteTest, KeepsEverythingElseByteForByte) {
   EXPECT_EQ(after.header.compression, Compression::kNone);
   EXPECT_EQ(after.header.fileLength, after.bytes.size()) << "length field updated";
   // Per marker: tag header 2, getURL 3 + "FSCommand:__frame" 18 + "n" 2, End 1.
-  EXPECT_EQ(after.header.fileLength, input.size() + 3 * (2 + 3 + 18 + 2 + 1));
+  // The ticking clip: its tag header 2, id and frame count 4, two frames
+  // of a DoAction (header 2, getURL 3 + "FSCommand:__tick" 17 + "" 1, End 1)
+  // and a ShowFrame 2, End 2; its placement: header 2, flags 1, depth 2, id 2.
+  EXPECT_EQ(after.header.fileLength, input.size() + 3 * (2 + 3 + 18 + 2 + 1) +
+                                         (2 + 4 + 2 * (2 + 3 + 17 + 1 + 1 + 2) + 2) +
+                                         (2 + 1 + 2 + 2));
 
-  // Dropping the markers gives back the original tags.
+  // Dropping the markers and the ticking clip gives back the original tags.
   std::vector<Bytes> original;
   for (const Tag& tag : before.tags) {
     original.emplace_back(before.bytes.begin() + tag.start, before.bytes.begin() + tag.end());
@@ -108,7 +115,8 @@ TEST(RewriteTest, KeepsEverythingElseByteForByte) {
     const Bytes record(after.bytes.begin() + tag.start, after.bytes.begin() + tag.end());
     const bool marker =
         tag.code == tag::kDoAction && frameScript(after, {tag}).front().starts_with("__frame:");
-    if (!marker) kept.push_back(record);
+    const bool added = tag.code == tag::kDefineSprite || tag.code == tag::kPlaceObject2;
+    if (!marker && !added) kept.push_back(record);
   }
   EXPECT_EQ(kept, original);
 }
@@ -144,6 +152,79 @@ TEST(RewriteTest, PlacesStopsWhereAsked) {
   for (const Case& c : cases) {
     const Movie movie = test::readOrFail(rewriteOrFail(c.movie, c.options).bytes);
     EXPECT_EQ(scripts(movie), c.expected) << c.name;
+  }
+}
+
+// The clip a rewritten movie places in its first frame, as its tags say it.
+struct TickingClip {
+  uint16_t id = 0;
+  uint16_t depth = 0;
+  uint16_t placedId = 0;
+  std::vector<Script> frames;
+};
+
+TickingClip tickingClipOf(const Movie& movie) {
+  TickingClip clip;
+  const auto frames = test::framesOf(movie.tags);
+  for (const Tag& tag : frames.front()) {
+    const auto body = movie.body(tag);
+    if (tag.code == tag::kDefineSprite) {
+      clip.id = static_cast<uint16_t>(body[0] | body[1] << 8);
+      auto inner = readTags(body, 4);
+      if (!inner) throw std::runtime_error("the clip's timeline does not read");
+      Movie timeline = movie;
+      timeline.bytes.assign(body.begin(), body.end());
+      for (const auto& frame : test::framesOf(*inner)) {
+        clip.frames.push_back(frameScript(timeline, frame));
+      }
+    }
+    // Its placement follows its definition; the movie's own come later.
+    if (tag.code == tag::kPlaceObject2 && body[0] == 0x02 && clip.placedId == 0) {
+      clip.depth = static_cast<uint16_t>(body[1] | body[2] << 8);
+      clip.placedId = static_cast<uint16_t>(body[3] | body[4] << 8);
+    }
+  }
+  return clip;
+}
+
+Bytes definition(uint16_t code, uint16_t id) {
+  Bytes body;
+  test::appendU16(body, id);
+  body.resize(body.size() + 20, 0x11);
+  return tagRecord(code, body);
+}
+
+Bytes placement(uint16_t id, uint16_t depth) {
+  Bytes body = {0x02};
+  test::appendU16(body, depth);
+  test::appendU16(body, id);
+  return tagRecord(tag::kPlaceObject2, body);
+}
+
+TEST(RewriteTest, PlacesAClipThatTicksOnEachOfItsFramesClearOfTheMoviesOwn) {
+  struct Case {
+    const char* name;
+    Bytes tags;
+    uint16_t id;
+    uint16_t depth;
+  };
+  const Case cases[] = {
+      {"an empty movie", concat({kShowFrame, kEnd}), 65535, 1},
+      {"ids and depths in use",
+       concat({definition(tag::kDefineShape3, 65535), definition(tag::kDefineButton2, 65534),
+               placement(65535, 7), kShowFrame, placement(65534, 40), kShowFrame, kEnd}),
+       65533, 41},
+      {"depths reach the ones scripts make clips at",
+       concat({definition(tag::kDefineShape3, 1), placement(1, 16390), kShowFrame, kEnd}), 65535,
+       16383},
+  };
+  for (const Case& c : cases) {
+    const Movie movie = test::readOrFail(rewriteOrFail(plainMovie(c.tags)).bytes);
+    const TickingClip clip = tickingClipOf(movie);
+    EXPECT_EQ(clip.id, c.id) << c.name;
+    EXPECT_EQ(clip.placedId, c.id) << c.name;
+    EXPECT_EQ(clip.depth, c.depth) << c.name;
+    EXPECT_EQ(clip.frames, (std::vector<Script>{{"__tick:"}, {"__tick:"}})) << c.name;
   }
 }
 

@@ -14,8 +14,8 @@ namespace hifz {
 ///   a stop(): the last frame when the slot plays movies once, the first when
 ///   it does not start them;
 /// - it has stopped when the page finds that reports ceased while the player
-///   runs (a stop() of the movie's own): see the page's watch over silence,
-///   which sees such stops only while the page shows;
+///   runs (a stop() of the movie's own): the page counts the ticks of a clip
+///   the rewrite adds, which go on while the root timeline stands;
 /// - and while the slot halted the player (Stop).
 /// A later report means the timeline moves again (the movie's own script may
 /// jump on from a stop). Movies whose frames cannot be rewritten

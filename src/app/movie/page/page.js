@@ -35,13 +35,18 @@
   );
 
   // Movie slots. A movie's root timeline is followed through the frame
-  // reports its rewritten frames send as fscommand("__frame", n). The page
-  // also tells when reports stop coming although the player runs: the
-  // timeline was stopped by the movie itself. Silence is counted in page time
-  // that passed between animation frames, each step capped, so a page that
-  // stalls (and gives Ruffle no chance to report) is not taken for a stop.
-  // A hidden page gets no animation frames: its stops show when it shows.
+  // reports its rewritten frames send as fscommand("__frame", n). Beside
+  // them, a clip the rewrite added sends fscommand("__tick") on each of its
+  // own frames. Ticks that go on without a frame report mean the timeline was
+  // stopped by the movie itself; a player that stalls (a busy machine, a
+  // sound that is late) sends neither, and is not taken for a stop.
+  const kTicksToStop = 3;
+  // Should both cease (a movie that stopped every clip, ours too), a silence
+  // this long, counted in page time between animation frames with each step
+  // capped, counts as a stop. A hidden page gets no animation frames: such
+  // stops show when it shows.
   const kLongestStep = 100;
+  const kLongestSilence = 3000;
 
   function dropPlayer(slot) {
     if (!slot.player) return;
@@ -52,15 +57,26 @@
 
   function report(slot, load, command, args) {
     if (slot.load !== load) return;
+    if (command === "__tick") {
+      slot.silence = 0;
+      if (slot.watching && ++slot.ticks >= kTicksToStop) stopped(slot);
+      return;
+    }
     if (command !== "__frame") {
       send({ type: "fscommand", id: slot.id, load, command, args });
       return;
     }
     slot.frame = Number(args);
     slot.silence = 0;
+    slot.ticks = 0;
     slot.reported = true;
     slot.watching = !slot.paused && slot.frameCount > 1;
     send({ type: "frame", id: slot.id, load, frame: slot.frame });
+  }
+
+  function stopped(slot) {
+    slot.watching = false;
+    send({ type: "stopped", id: slot.id, load: slot.load, frame: slot.frame });
   }
 
   function watch(now) {
@@ -69,10 +85,7 @@
     for (const slot of movies) {
       if (!slot.watching) continue;
       slot.silence += step;
-      if (slot.silence > 2 * (1000 / slot.frameRate) + kLongestStep) {
-        slot.watching = false;
-        send({ type: "stopped", id: slot.id, load: slot.load, frame: slot.frame });
-      }
+      if (slot.silence > kLongestSilence) stopped(slot);
     }
     requestAnimationFrame(watch);
   }
@@ -228,6 +241,7 @@
         frameCount: command.frameCount,
         frame: 0,
         silence: 0,
+        ticks: 0,
         reported: false,
       });
       loadMovie(slot, command).catch((error) => {
@@ -245,6 +259,7 @@
       const slot = element(id);
       slot.paused = false;
       slot.silence = 0;
+      slot.ticks = 0;
       slot.watching = slot.reported && slot.frameCount > 1;
       slot.player?.ruffle().resume();
     },
