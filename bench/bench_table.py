@@ -189,7 +189,7 @@ def longest_verse(layout):
 
 
 def program_session(program, figures, settle, rest):
-    """One start of the program: launch to a answered click, the chapter's
+    """One start of the program: launch to an answered click, the chapter's
     menu, rest on the chapter screen, a verse's first sound and the processor
     while it plays, and the gap between two plays of a verse."""
     chapter, movie = longest_verse(program.layout)
@@ -520,9 +520,9 @@ def main():
               "<= ref", None if None in (playing, their_playing) else playing <= their_playing)
     notes = [f"{options.runs} runs; rest: {options.rest:g} s after {options.settle:g} s; "
              f"memory: {options.plays} verse plays, one a second, read every 10",
-             "reference: Chromium "
-             + ("showing the start-up movies in bare Ruffle players (launch: to all loaded)"
-                if reference else "not installed (bench/setup installs it)")]
+             "reference: " + ("Chromium showing the start-up movies in bare Ruffle players "
+                              "(launch: to all loaded)" if reference
+                              else "not installed (bench/setup installs Chromium)")]
     if above:
         notes.append("memory above the reference after " + ", ".join(map(str, above)) + " plays")
     for label, shares in SHARES.items():
