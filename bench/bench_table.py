@@ -406,7 +406,7 @@ class Table:
 
     def add(self, figure, values, reference, goal, met, digits=1):
         shown = lambda v: "-" if v is None else f"{v:.{digits}f}"  # noqa: E731
-        median = statistics.median(values) if values else None
+        median = median_or_none(values)
         ratio = median / reference if median is not None and reference else None
         self.rows.append((figure, shown(median), shown(max(values) if values else None),
                           shown(reference), "-" if ratio is None else f"{ratio:.2f}", goal,
@@ -504,7 +504,8 @@ def main():
     their_launch = median_or_none(theirs["launch"])
     launch = median_or_none(ours["launch"])
     table.add("launch to menu screen interactive (s)", ours["launch"], their_launch,
-              "<= ref", None if None in (launch, their_launch) else launch <= their_launch, digits=2)
+              "<= ref", None if None in (launch, their_launch) else launch <= their_launch,
+              digits=2)
     for key, figure, goal in (("chapter click", "chapter click to its menu drawn (ms)", 250),
                               ("verse click", "verse click to its first sound (ms)", 300)):
         median = median_or_none(ours[key])
