@@ -51,14 +51,17 @@ void runFor(int ms) {
   loop.exec();
 }
 
-bool pageHas(const std::string& selector) {
+bool pageSays(const std::string& expression) {
   std::optional<bool> answer;
   sharedPage().page()->runJavaScript(
-      QStringLiteral("document.querySelector(%1) !== null")
-          .arg(QString::fromStdString("'" + selector + "'")),
+      QString::fromStdString(expression),
       [&answer](const QVariant& result) { answer = result.toBool(); });
   waitUntil([&answer] { return answer.has_value(); });
   return answer.value_or(false);
+}
+
+bool pageHas(const std::string& selector) {
+  return pageSays("document.querySelector('" + selector + "') !== null");
 }
 
 std::string elementSelector(const std::string& id) { return "[data-id=\"" + id + "\"]"; }

@@ -28,6 +28,8 @@ PageView& sharedPage();
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
 /// Runs the event loop for `ms` milliseconds.
 void runFor(int ms);
+/// Whether the JavaScript `expression` is true on the shared page.
+bool pageSays(const std::string& expression);
 /// Whether the shared page has an element that matches the CSS `selector`.
 bool pageHas(const std::string& selector);
 /// The page element of `id`, as a CSS selector.

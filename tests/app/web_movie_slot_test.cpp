@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QSignalSpy>
@@ -75,6 +76,41 @@ TEST_F(WebMovieSlotTest, AClickOnAMovieButtonRaisesItsFSCommandAsSent) {
     runFor(100);
     EXPECT_EQ(sent, std::vector<Sent>{expected});
   }
+}
+
+TEST_F(WebMovieSlotTest, AStillMovieRestsAndWakesForThePointerOverIt) {
+  PageSlot slot("still", SlotSettings{});
+  std::vector<Sent> sent;
+  slot->onFSCommand = [&sent](const std::string& command, const std::string& args) {
+    sent.push_back({command, args});
+  };
+  const std::string resting =
+      "document.querySelector('" + elementSelector("still") + " ruffle-player').ruffle().suspended";
+  QWidget* input = sharedPage().focusProxy();
+  const QPoint outside(700, 500);
+  QTest::mouseMove(input, outside);
+  slot->setMovie(folder_.add("button.swf", buttonMovie("click", "5")));
+  ASSERT_TRUE(waitUntil([&] { return pageSays(resting); }));
+
+  const QPoint middle(kMovieWidth / 2, kMovieHeight / 2);
+  QTest::mouseMove(input, middle);
+  ASSERT_TRUE(waitUntil([&] { return !pageSays(resting); }));
+  // A woken player takes a tick or two to find the button under the pointer;
+  // a person's click comes well after the pointer arrived.
+  runFor(300);
+  QTest::mouseClick(input, Qt::LeftButton, {}, middle);
+  ASSERT_TRUE(waitUntil([&] { return !sent.empty(); }));
+  EXPECT_EQ(sent, std::vector<Sent>{(Sent{"click", "5"})});
+
+  QTest::mouseMove(input, outside);
+  EXPECT_TRUE(waitUntil([&] { return pageSays(resting); }));
+
+  // The pointer leaves the window from over the movie.
+  QTest::mouseMove(input, middle);
+  ASSERT_TRUE(waitUntil([&] { return !pageSays(resting); }));
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(input, &leave);
+  EXPECT_TRUE(waitUntil([&] { return pageSays(resting); }));
 }
 
 TEST_F(WebMovieSlotTest, FrameActionsRaiseFSCommandButFrameReportsDoNot) {

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <tuple>
 
 #include "controls/countdown.h"
@@ -142,6 +143,24 @@ TEST(CommandButtonTest, ValueTrueRunsTheProcedureToItsEnd) {
   button.setValue(true);
   order.push_back("after");
   EXPECT_THAT(order, ElementsAre("inside", "after"));
+}
+
+TEST(CommandButtonTest, TheSecondClickOfADoubleClickIsOneMoreClick) {
+  CommandButton button("Vdown");
+  Image picture("Image19");
+  int buttonClicks = 0;
+  int pictureClicks = 0;
+  int pictureDoubleClicks = 0;
+  button.onClick = [&] { ++buttonClicks; };
+  picture.onClick = [&] { ++pictureClicks; };
+  picture.onDoubleClick = [&] { ++pictureDoubleClicks; };
+  for (Control* control : std::initializer_list<Control*>{&button, &picture}) {
+    control->click();
+    control->doubleClick();
+  }
+  EXPECT_EQ(buttonClicks, 2);
+  EXPECT_EQ(pictureClicks, 1);
+  EXPECT_EQ(pictureDoubleClicks, 1);
 }
 
 TEST(TimerTest, TicksEveryIntervalAndStopsAtZero) {

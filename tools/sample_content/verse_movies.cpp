@@ -70,7 +70,9 @@ std::vector<ContentFile> recitationMovies(const ChapterPlan& plan) {
     const swf::Pcm tone = placeholderTone(verse.frames);
     files.push_back({verse.fileName, verseMovie(
                                          plan, verse, words,
-                                         [&](swf::MovieBuilder& movie) { movie.streamSound(tone); },
+                                         [&](swf::MovieBuilder& movie) {
+                                           movie.startSound(movie.defineSound(tone));
+                                         },
                                          swf::Compression::kZlib)});
   }
   const std::vector<VerseStretch> parts = stretches(plan);
@@ -82,7 +84,8 @@ std::vector<ContentFile> recitationMovies(const ChapterPlan& plan) {
   files.push_back(
       {std::string(kWholeChapterMovie),
        wholeChapterMovie(
-           plan, wholeVerses, parts, [&](swf::MovieBuilder& movie) { movie.streamSound(sound); },
+           plan, wholeVerses, parts,
+           [&](swf::MovieBuilder& movie) { movie.startSound(movie.defineSound(sound)); },
            swf::Compression::kZlib)});
   return files;
 }

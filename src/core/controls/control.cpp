@@ -18,6 +18,12 @@ void Control::click() {
 }
 
 void Control::doubleClick() {
+  // A command button knows no double click: the second click of a quick pair
+  // (two steps of the volume, say) is one more click.
+  if (kind_ == ControlKind::CommandButton) {
+    click();
+    return;
+  }
   if (onDoubleClick) onDoubleClick();
 }
 

@@ -43,16 +43,96 @@
   const kTicksToStop = 3;
   // Should both cease (a movie that stopped every clip, ours too), a silence
   // this long, counted in page time between animation frames with each step
-  // capped, counts as a stop. A hidden page gets no animation frames: such
-  // stops show when it shows.
+  // capped, counts as a stop. Animation frames are asked for only while a
+  // slot plays; a hidden page gets none: such stops show when it shows.
   const kLongestStep = 100;
   const kLongestSilence = 3000;
+
+  // A player whose timeline stands still would go on drawing the same frame
+  // at the movie's frame rate, nine players at once. Once reports have ceased
+  // the page puts it to rest (suspends it); it wakes while the pointer is over
+  // it (its buttons answer as always), when its element is placed anew or
+  // shown, and when it plays again, and rests once more after a silence.
+  // Every Ruffle player also asks for an animation frame at the display's
+  // rate, suspended or not. While no player is awake, those requests are
+  // answered a few times a second instead; a waking player first has them
+  // answered at once, so that its next tick does not cover the wait.
+  const animationFrame = window.requestAnimationFrame.bind(window);
+  const cancelAnimationFrame = window.cancelAnimationFrame.bind(window);
+  const kRestingTick = 250;
+  const held = new Map();
+  let heldCount = 0;
+  let slowTick = null;
+
+  function anyAwake() {
+    for (const slot of movies) if (slot.player && !slot.resting && !slot.paused) return true;
+    return false;
+  }
+
+  function answerHeld() {
+    clearTimeout(slowTick);
+    slowTick = null;
+    const now = performance.now();
+    const callbacks = [...held.values()];
+    held.clear();
+    // Each on its own, as the display's animation frames would run them.
+    for (const callback of callbacks) {
+      try {
+        callback(now);
+      } catch (error) {
+        console.error(`animation frame: ${error.message}`);
+      }
+    }
+  }
+
+  window.requestAnimationFrame = (callback) => {
+    if (anyAwake()) return animationFrame(callback);
+    heldCount += 1;
+    held.set(-heldCount, callback);
+    slowTick ??= setTimeout(answerHeld, kRestingTick);
+    return -heldCount;
+  };
+  window.cancelAnimationFrame = (id) => {
+    if (id < 0) held.delete(id);
+    else cancelAnimationFrame(id);
+  };
+
+  function rest(slot) {
+    slot.resting = true;
+    slot.player.ruffle().suspend();
+  }
+
+  function wake(slot) {
+    if (slot.resting) {
+      slot.resting = false;
+      slot.player.ruffle().resume();
+      // Awake first: the player's tick then runs, and asks for the next
+      // animation frame at the display's rate.
+      answerHeld();
+    }
+    if (slot.reported && !slot.paused) listen(slot);
+  }
+
+  function wakeWithin(node) {
+    for (const slot of movies) if (slot.player && node.contains(slot.node)) wake(slot);
+  }
+
+  function listen(slot) {
+    slot.silence = 0;
+    slot.ticks = 0;
+    slot.watching = true;
+    if (watch.pending) return;
+    watch.pending = true;
+    watch.last = performance.now();
+    animationFrame(watch);
+  }
 
   function dropPlayer(slot) {
     if (!slot.player) return;
     slot.player.remove();
     slot.player = null;
     slot.watching = false;
+    slot.resting = false;
   }
 
   function report(slot, load, command, args) {
@@ -70,26 +150,42 @@
     slot.silence = 0;
     slot.ticks = 0;
     slot.reported = true;
-    slot.watching = !slot.paused && slot.frameCount > 1;
+    slot.told = false;
+    if (!slot.paused) listen(slot);
     send({ type: "frame", id: slot.id, load, frame: slot.frame });
   }
 
   function stopped(slot) {
     slot.watching = false;
-    send({ type: "stopped", id: slot.id, load: slot.load, frame: slot.frame });
+    // A one-frame movie has no timeline to stop; the host is told of the
+    // stop only once.
+    if (slot.frameCount > 1 && !slot.told) {
+      slot.told = true;
+      send({ type: "stopped", id: slot.id, load: slot.load, frame: slot.frame });
+    }
+    // Ticks come from inside the player's own frame, where it cannot be
+    // suspended; so it rests once that frame is over.
+    queueMicrotask(() => {
+      if (slot.player && !slot.watching && !slot.resting && !slot.paused && !slot.pointerInside) {
+        rest(slot);
+      }
+    });
   }
 
   function watch(now) {
     const step = Math.min(now - watch.last, kLongestStep);
     watch.last = now;
+    let waiting = false;
     for (const slot of movies) {
       if (!slot.watching) continue;
       slot.silence += step;
       if (slot.silence > kLongestSilence) stopped(slot);
+      else waiting = true;
     }
-    requestAnimationFrame(watch);
+    watch.pending = waiting;
+    if (waiting) animationFrame(watch);
   }
-  watch.last = performance.now();
+  watch.pending = false;
 
   async function loadMovie(slot, command) {
     const player = ruffle.createPlayer();
@@ -113,8 +209,19 @@
       if (document.hidden) document.dispatchEvent(new Event("visibilitychange"));
     };
     if (document.hidden) setTimeout(start);
-    else requestAnimationFrame(start);
+    else animationFrame(start);
     send({ type: "loaded", id: slot.id, load });
+  }
+
+  function startPendingLoad(slot) {
+    const command = slot.pendingLoad;
+    slot.pendingLoad = null;
+    if (!command || slot.load !== command.load || elements.get(slot.id) !== slot) return;
+    loadMovie(slot, command).catch((error) => {
+      if (slot.load !== command.load) return;
+      dropPlayer(slot);
+      send({ type: "failed", id: slot.id, load: command.load, message: String(error) });
+    });
   }
 
   // A countdown: a ring over a disc that empties as the time passes, and its
@@ -158,6 +265,16 @@
       if (kind === "movie") {
         Object.assign(made, { player: null, load: -1, paused: false, watching: false });
         movies.add(made);
+        node.addEventListener("pointerenter", () => {
+          made.pointerInside = true;
+          wake(made);
+        });
+        // A movie may come to rest under a pointer that has not moved since.
+        node.addEventListener("pointerdown", () => wake(made), true);
+        node.addEventListener("pointerleave", () => {
+          made.pointerInside = false;
+          wake(made);
+        });
       }
       if (kind === "countdown") drawCountdown(made);
     },
@@ -173,16 +290,21 @@
       node.remove();
     },
     geometry({ id, x, y, width, height }) {
-      const { style } = element(id).node;
+      const { node } = element(id);
+      const { style } = node;
       style.left = `${x}px`;
       style.top = `${y}px`;
       style.width = `${width}px`;
       style.height = `${height}px`;
+      // A player draws its new size on its next tick.
+      wakeWithin(node);
     },
     // Hidden elements take their children with them; a shown child of a
     // hidden parent stays hidden, as visibility is inherited.
     visible({ id, visible }) {
-      element(id).node.classList.toggle("hidden", !visible);
+      const { node } = element(id);
+      node.classList.toggle("hidden", !visible);
+      if (visible) wakeWithin(node);
     },
     stack({ id, z }) {
       element(id).node.style.zIndex = String(z);
@@ -243,30 +365,32 @@
         silence: 0,
         ticks: 0,
         reported: false,
+        told: false,
       });
-      loadMovie(slot, command).catch((error) => {
-        if (slot.load !== command.load) return;
-        dropPlayer(slot);
-        send({ type: "failed", id: slot.id, load: command.load, message: String(error) });
-      });
+      // A batch often loads a slot several times over (a blank page, a menu,
+      // then the verse); only the last load of the batch makes a player.
+      if (!slot.pendingLoad) queueMicrotask(() => startPendingLoad(slot));
+      slot.pendingLoad = command;
     },
     unload({ id }) {
       const slot = element(id);
       dropPlayer(slot);
+      slot.pendingLoad = null;
       slot.load = -1;
     },
     play({ id }) {
       const slot = element(id);
       slot.paused = false;
-      slot.silence = 0;
-      slot.ticks = 0;
-      slot.watching = slot.reported && slot.frameCount > 1;
+      slot.resting = false;
       slot.player?.ruffle().resume();
+      answerHeld();
+      if (slot.reported) listen(slot);
     },
     stop({ id }) {
       const slot = element(id);
       slot.paused = true;
       slot.watching = false;
+      slot.resting = false;
       slot.player?.ruffle().suspend();
     },
   };
@@ -305,7 +429,7 @@
   root.addEventListener("mousemove", (e) => {
     // At most one move per animation frame.
     if (!pendingMove) {
-      requestAnimationFrame(() => {
+      animationFrame(() => {
         mouse("move", pendingMove, pendingMove.buttons & 7);
         pendingMove = null;
       });
@@ -316,11 +440,18 @@
   root.addEventListener("click", (e) => e.detail < 2 && mouse("click", e, 1));
   root.addEventListener("dblclick", (e) => mouse("dblclick", e, 1));
   root.addEventListener("contextmenu", (e) => e.preventDefault());
+  // A pointer that leaves the window tells the document, not the movie it was over.
+  document.addEventListener("mouseleave", () => {
+    for (const slot of movies) {
+      if (!slot.pointerInside) continue;
+      slot.pointerInside = false;
+      wake(slot);
+    }
+  });
 
   new QWebChannel(qt.webChannelTransport, (channel) => {
     bridge = channel.objects.bridge;
     bridge.commands.connect((batch) => batch.forEach(run));
     send({ type: "ready" });
-    requestAnimationFrame(watch);
   });
 })();
