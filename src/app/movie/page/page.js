@@ -187,22 +187,31 @@
   }
   watch.pending = false;
 
-  async function loadMovie(slot, command) {
+  function newPlayer(slot) {
     const player = ruffle.createPlayer();
     player.shadowRoot.adoptedStyleSheets = [...player.shadowRoot.adoptedStyleSheets, furniture];
-    const load = command.load;
-    player.ruffle().addFSCommandHandler((name, args) => report(slot, load, name, args));
+    player.ruffle().addFSCommandHandler((name, args) => report(slot, player.movieLoad, name, args));
     slot.node.appendChild(player);
     slot.player = player;
+    return player;
+  }
+
+  // A slot keeps its player from movie to movie: the old movie, held still,
+  // shows until the new one replaces it.
+  async function loadMovie(slot, command) {
+    const player = slot.player ?? newPlayer(slot);
+    const load = command.load;
     const bytes = await (await fetch(command.url)).arrayBuffer();
-    if (slot.player !== player) return;
+    if (slot.player !== player || slot.load !== load) return;
     await player.ruffle().load({ data: bytes, swfFileName: command.name, scale: command.scale });
-    if (slot.player !== player) return;
+    if (slot.player !== player || slot.load !== load) return;
+    player.movieLoad = load;
+    slot.resting = false;
     // A new player first ticks with the whole time since its creation; were
     // it playing then, the movie's first frames would all run in that one tick.
     // So it starts one animation frame later, from a fresh tick.
     const start = () => {
-      if (slot.player !== player || slot.paused) return;
+      if (slot.player !== player || slot.load !== load || slot.paused) return;
       player.ruffle().resume();
       // While the page is hidden (its window minimised) Ruffle ticks only the
       // players that played when it was hidden; it learns of this one so.
@@ -355,7 +364,12 @@
     },
     load(command) {
       const slot = element(command.id);
-      dropPlayer(slot);
+      // The old movie falls silent and still at once.
+      if (slot.player) {
+        slot.player.movieLoad = -1;
+        slot.player.ruffle().suspend();
+        slot.watching = false;
+      }
       Object.assign(slot, {
         load: command.load,
         paused: command.paused,
