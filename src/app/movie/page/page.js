@@ -50,9 +50,10 @@
 
   // A player whose timeline stands still would go on drawing the same frame
   // at the movie's frame rate, nine players at once. Once reports have ceased
-  // the page puts it to rest (suspends it); it wakes while the pointer is over
-  // it (its buttons answer as always), when its element is placed anew or
-  // shown, and when it plays again, and rests once more after a silence.
+  // the page puts it to rest (suspends it); it wakes when the pointer enters,
+  // moves over, presses on or leaves it (its buttons answer as always), when
+  // its element is placed anew or shown, and when it plays again, and rests
+  // once more when its ticks show it still stands.
   // Every Ruffle player also asks for an animation frame at the display's
   // rate, suspended or not. While no player is awake, those requests are
   // answered a few times a second instead; a waking player first has them
@@ -166,7 +167,7 @@
     // Ticks come from inside the player's own frame, where it cannot be
     // suspended; so it rests once that frame is over.
     queueMicrotask(() => {
-      if (slot.player && !slot.watching && !slot.resting && !slot.paused && !slot.pointerInside) {
+      if (slot.player && !slot.watching && !slot.resting && !slot.paused) {
         rest(slot);
       }
     });
@@ -199,11 +200,19 @@
   // A slot keeps its player from movie to movie: the old movie, held still,
   // shows until the new one replaces it.
   async function loadMovie(slot, command) {
+    // Two loads at once in one player can leave it with the older movie, so a
+    // player still busy with one makes way for a fresh player.
+    if (slot.player?.loading) dropPlayer(slot);
     const player = slot.player ?? newPlayer(slot);
     const load = command.load;
     const bytes = await (await fetch(command.url)).arrayBuffer();
     if (slot.player !== player || slot.load !== load) return;
-    await player.ruffle().load({ data: bytes, swfFileName: command.name, scale: command.scale });
+    player.loading = true;
+    try {
+      await player.ruffle().load({ data: bytes, swfFileName: command.name, scale: command.scale });
+    } finally {
+      player.loading = false;
+    }
     if (slot.player !== player || slot.load !== load) return;
     player.movieLoad = load;
     slot.resting = false;
@@ -278,7 +287,10 @@
           made.pointerInside = true;
           wake(made);
         });
-        // A movie may come to rest under a pointer that has not moved since.
+        // A pointer held still over a movie lets it rest (it would cost a
+        // core drawing the same frame); each move and press wakes it first,
+        // so its buttons light up and answer as always.
+        node.addEventListener("pointermove", () => wake(made), true);
         node.addEventListener("pointerdown", () => wake(made), true);
         node.addEventListener("pointerleave", () => {
           made.pointerInside = false;
