@@ -52,8 +52,12 @@ void writeAll(const fs::path& folder, const std::vector<ContentFile>& files,
 }
 
 StagingFolder::StagingFolder(const fs::path& target) {
-  std::string pattern =
-      (target.parent_path() / ("." + target.filename().string() + "-XXXXXX")).string();
+  // Built piece by piece: GCC 12 at -O3 takes "." + ... for an overlapping
+  // copy (-Wrestrict) and the release build fails.
+  std::string name = ".";
+  name += target.filename().string();
+  name += "-XXXXXX";
+  std::string pattern = (target.parent_path() / name).string();
   if (mkdtemp(pattern.data()) == nullptr) {
     throw ContentError(systemError("cannot make a folder beside", target));
   }

@@ -9,7 +9,13 @@ namespace {
 
 std::string controlKey(const ControlSpec& spec) {
   std::string key(spec.name);
-  if (spec.index >= 0) key += "(" + std::to_string(spec.index) + ")";
+  if (spec.index >= 0) {
+    // Appended piece by piece: GCC 12 at -O3 takes "(" + ... + ")" for an
+    // overlapping copy (-Wrestrict) and the release build fails.
+    key += '(';
+    key += std::to_string(spec.index);
+    key += ')';
+  }
   return key;
 }
 
