@@ -2,6 +2,8 @@
 // drawn in one WebEngine page whose movie slots Ruffle plays.
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QFont>
 #include <QMessageBox>
 #include <cstdio>
@@ -20,8 +22,11 @@
 #include "platform/pulse_mixer.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_services.h"
+#include "platform/user_settings.h"
 #include "platform/xrandr_display.h"
 #include "recitation/sequencer.h"
+#include "reciter/reciter_dialog.h"
+#include "sample_notice.h"
 #include "shell/form1.h"
 #include "shell/wiring.h"
 #include "view/form1_look.h"
@@ -37,6 +42,38 @@ std::unique_ptr<hifz::Display> makeDisplay() {
   return std::make_unique<hifz::NullDisplay>();
 }
 
+// The command line: nothing, or --add-reciter with an optional zip file or folder.
+struct Request {
+  bool addReciter = false;
+  QString reciterFiles;
+};
+
+Request readCommandLine(const QApplication& app) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Learn the Quran's recited verses by heart through repetition.\n"
+      "The content (movies of each chapter and verse) is read from your own content folder,\n"
+      "$XDG_DATA_HOME/hifz (~/.local/share/hifz), when it holds a data folder; else from beside\n"
+      "the program; else the sample content installed with it.");
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption addReciter(
+      "add-reciter",
+      "Build content from a reciter's per-verse MP3 files (a zip file or a folder; chosen in a "
+      "dialog when not given) into your own content folder, then start on it.");
+  parser.addOption(addReciter);
+  parser.addPositionalArgument("FILE-OR-FOLDER", "With --add-reciter: the reciter's files.",
+                               "[FILE-OR-FOLDER]");
+  parser.process(app);
+  const QStringList given = parser.positionalArguments();
+  if (given.size() > 1 || (!given.isEmpty() && !parser.isSet(addReciter))) {
+    std::fprintf(stderr, "hifz: a file or folder goes only with --add-reciter, and only one\n");
+    std::exit(2);
+  }
+  return {parser.isSet(addReciter),
+          given.isEmpty() ? QString() : QFileInfo(given.front()).absoluteFilePath()};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -45,13 +82,29 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("hifz");
   QApplication::setApplicationDisplayName("Hifz");
   QApplication::setDesktopFileName(HIFZ_APP_ID);
+  QApplication::setApplicationVersion(HIFZ_VERSION);
   QApplication::setLayoutDirection(Qt::RightToLeft);
+  const Request request = readCommandLine(app);
 
   const auto ruffle = hifz::findRufflePackage();
   if (!ruffle) {
     std::fprintf(stderr, "hifz: the Ruffle movie player is not installed beside the program\n");
     return 1;
   }
+
+  const std::filesystem::path programFolder = QApplication::applicationDirPath().toStdString();
+  const hifz::ContentPlaces places = hifz::contentPlaces(programFolder);
+  if (request.addReciter) {
+    const std::filesystem::path userFolder = hifz::userContentFolder(places);
+    if (userFolder.empty()) {
+      std::fprintf(stderr, "hifz: neither HOME nor XDG_DATA_HOME names a folder for content\n");
+      return 1;
+    }
+    hifz::ReciterDialog(request.reciterFiles, userFolder).exec();
+  }
+  const std::string folder = hifz::chooseAppFolder(places).string();
+  std::printf("hifz: content from %s\n", folder.c_str());
+  std::fflush(stdout);
 
   hifz::QtWindowSystem windows({{"MsgForm", hifz::msgFormLook()}});
   std::unique_ptr<hifz::Display> display = makeDisplay();
@@ -72,8 +125,6 @@ int main(int argc, char** argv) {
     movieSlots.push_back(slot.get());
     return slot;
   };
-  const std::string folder =
-      hifz::appFolder(QApplication::applicationDirPath().toStdString()).string();
   hifz::Form1 form(hifz::Platform{windows, *display, mixer, shell, sound, messages, files, clock},
                    makeSlot, folder);
   hifz::MsgFormHolder msgForm(form, measure, HIFZ_WEBSITE);
@@ -105,5 +156,7 @@ int main(int argc, char** argv) {
 
   form.window().onLoad();
   window.show();
+  hifz::UserSettings settings;
+  hifz::tellAboutSampleContent(folder, msgForm, settings);
   return QApplication::exec();
 }

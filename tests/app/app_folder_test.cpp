@@ -44,7 +44,12 @@ TEST_F(AppFolderTest, TakesTheFirstPlaceThatHoldsADataFolder) {
     const char* chosen;                // under root
   };
   const Case cases[] = {
-      {"beside the program first", {"prefix/bin/data", "xdg/hifz/data"}, {}, "xdg", "prefix/bin"},
+      {"the user's own content first", {"prefix/bin/data", "xdg/hifz/data"}, {}, "xdg", "xdg/hifz"},
+      {"beside the program, without the user's",
+       {"prefix/bin/data", "xdg/hifz/1-1"},
+       {},
+       "xdg",
+       "prefix/bin"},
       {"the user's XDG folder", {"xdg/hifz/data"}, {}, "xdg", "xdg/hifz"},
       {"XDG unset: ~/.local/share",
        {"home/.local/share/hifz/data"},

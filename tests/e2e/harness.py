@@ -356,6 +356,13 @@ class Program:
         run(tools.make_content, self.app)
         self.layout = Layout(json.loads(run(tools.layout)))
         self.env = dict(os.environ)
+        # A home of its own: no content or settings of whoever runs the tests,
+        # and the learner has already been told that the sample sound is a tone.
+        self.env["XDG_DATA_HOME"] = os.path.join(self.work, "data-home")
+        self.env["XDG_CONFIG_HOME"] = os.path.join(self.work, "config")
+        os.makedirs(os.path.join(self.work, "config", "hifz"))
+        with open(os.path.join(self.work, "config", "hifz", "hifz.conf"), "w") as settings:
+            settings.write("[notices]\nsampleContentShown=true\n")
         if display:
             self.env["DISPLAY"] = display
         self.process = None
@@ -366,10 +373,11 @@ class Program:
     def data_path(self, *parts):
         return os.path.join(self.app, "data", *parts)
 
-    def start(self):
+    def start(self, *arguments):
         with open(self.log_path, "w") as log:
-            self.process = subprocess.Popen([os.path.join(self.app, os.path.basename(self.tools.program))],
-                                            stderr=log, stdout=log, env=self.env)
+            self.process = subprocess.Popen(
+                [os.path.join(self.app, os.path.basename(self.tools.program)), *arguments],
+                stderr=log, stdout=log, env=self.env)
         self.window = wait_until("the main window", self.find_window, 60, interval=0.1)
         self.recorder = Recorder()
         self.wait_for_stage_colour("the top menu", "TopMenu", "topMenu",

@@ -39,8 +39,8 @@ TEST(SampleContentLayout, HoldsTheBlankMovieAndADataFolderWithTheMenusAndTheFour
             (std::set<std::string>{"2 blank.gif", "data"}));
   EXPECT_EQ(entriesOf(generatedDataFolder()),
             (std::set<std::string>{"1-1", "1-2", "2-1", "2-2", "ding.gif", "exit.gif",
-                                   "startUp.gif", "topmenu.gif", "verses1.gif", "verses2.gif",
-                                   "verses3.gif", "verses4.gif"}));
+                                   "sample-content.txt", "startUp.gif", "topmenu.gif",
+                                   "verses1.gif", "verses2.gif", "verses3.gif", "verses4.gif"}));
 }
 
 TEST(SampleContentLayout, EachGroupHoldsExactlyItsChapterFoldersNamedAsTheCatalogSays) {

@@ -47,10 +47,12 @@ int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
   QGuiApplication::setApplicationName("hifz-build-content");
+  QGuiApplication::setApplicationVersion(HIFZ_VERSION);
 
   QCommandLineParser parser;
   parser.setApplicationDescription(kAbout);
   parser.addHelpOption();
+  parser.addVersionOption();
   const QCommandLineOption force("force", "Replace OUT when it is already there.");
   const QCommandLineOption chaptersOption(
       "chapters", "Build only these chapters, by number: 114,113,1 (the others are left out).",

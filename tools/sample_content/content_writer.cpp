@@ -1,6 +1,7 @@
 #include "sample_content/content_writer.h"
 
 #include <QString>
+#include <string_view>
 
 #include "sample_content/catalog.h"
 #include "sample_content/content_error.h"
@@ -94,6 +95,12 @@ ContentSummary writeSampleContent(const fs::path& applicationFolder,
   for (const ChapterPlan& plan : plans) {
     writeAll(staging.path() / relativeFolder(plan.chapter), chapterFiles(plan), summary);
   }
+  constexpr std::string_view note =
+      "Sample content made by hifz-make-content: the verses' sound is a synthetic tone, not a "
+      "recitation. hifz-build-content, or \"hifz --add-reciter\", makes content from a "
+      "reciter's files.\n";
+  writeFile(staging.path() / kSampleNote, std::vector<std::uint8_t>(note.begin(), note.end()),
+            summary);
   writeFile(applicationFolder / kBlankMovie, blankMovie(), summary);
   staging.moveTo(data);
   return summary;

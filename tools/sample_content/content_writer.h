@@ -14,6 +14,10 @@ namespace hifz::content {
 /// The blank movie's name; it lies in the application folder, not in "data".
 inline constexpr const char* kBlankMovie = "2 blank.gif";
 
+/// The note in the data folder that tells the sample content from a
+/// reciter's: the program says once that its sound is only a tone.
+inline constexpr const char* kSampleNote = "sample-content.txt";
+
 /// Plans all 37 chapters from the Quran text package's chapter folder.
 std::vector<ChapterPlan> planAllChapters(const std::filesystem::path& quranChapters);
 

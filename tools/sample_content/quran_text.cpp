@@ -47,6 +47,16 @@ ChapterText readChapterText(const std::filesystem::path& folder, int surah) {
   return text;
 }
 
-std::filesystem::path defaultChaptersFolder() { return HIFZ_QURAN_CHAPTERS; }
+std::filesystem::path defaultChaptersFolder() {
+  // An installed program finds the text beside itself, under any prefix; one
+  // built here, in the npm package it was configured with.
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error) {
+    const std::filesystem::path installed = program.parent_path() / HIFZ_INSTALLED_QURAN_CHAPTERS;
+    if (std::filesystem::is_regular_file(installed / "1.json", error)) return installed;
+  }
+  return HIFZ_QURAN_CHAPTERS;
+}
 
 }  // namespace hifz::content

@@ -20,7 +20,8 @@ struct ChapterText {
 /// chapter (wrong number, verse count not matching its verses, empty verses).
 ChapterText readChapterText(const std::filesystem::path& folder, int surah);
 
-/// The package's chapter folder this build was configured with.
+/// The package's chapter folder: the one installed with the program, found
+/// relative to the running executable, else the one this build was configured with.
 std::filesystem::path defaultChaptersFolder();
 
 }  // namespace hifz::content

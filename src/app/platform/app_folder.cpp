@@ -22,14 +22,6 @@ bool holdsDataFolder(const fs::path& folder) {
   return data && fs::is_directory(*data, error);
 }
 
-// Relative values are not meant for $XDG_DATA_HOME; the default stands for them.
-fs::path userContent(const ContentPlaces& places) {
-  if (!places.xdgDataHome.empty() && fs::path(places.xdgDataHome).is_absolute())
-    return fs::path(places.xdgDataHome) / "hifz";
-  if (!places.home.empty()) return fs::path(places.home) / ".local/share/hifz";
-  return {};
-}
-
 std::string environment(const char* name) {
   const char* value = std::getenv(name);
   return value ? value : "";
@@ -37,16 +29,28 @@ std::string environment(const char* name) {
 
 }  // namespace
 
+// Relative values are not meant for $XDG_DATA_HOME; the default stands for them.
+fs::path userContentFolder(const ContentPlaces& places) {
+  if (!places.xdgDataHome.empty() && fs::path(places.xdgDataHome).is_absolute())
+    return fs::path(places.xdgDataHome) / "hifz";
+  if (!places.home.empty()) return fs::path(places.home) / ".local/share/hifz";
+  return {};
+}
+
 fs::path chooseAppFolder(const ContentPlaces& places) {
-  if (holdsDataFolder(places.programFolder)) return tidy(places.programFolder);
-  const fs::path user = userContent(places);
+  const fs::path user = userContentFolder(places);
   if (holdsDataFolder(user)) return tidy(user);
+  if (holdsDataFolder(places.programFolder)) return tidy(places.programFolder);
   return tidy(places.installedContent);
 }
 
+ContentPlaces contentPlaces(const fs::path& programFolder) {
+  return {programFolder, environment("XDG_DATA_HOME"), environment("HOME"),
+          programFolder / HIFZ_INSTALLED_CONTENT};
+}
+
 fs::path appFolder(const fs::path& programFolder) {
-  return chooseAppFolder({programFolder, environment("XDG_DATA_HOME"), environment("HOME"),
-                          programFolder / HIFZ_INSTALLED_CONTENT});
+  return chooseAppFolder(contentPlaces(programFolder));
 }
 
 }  // namespace hifz

@@ -13,15 +13,22 @@ struct ContentPlaces {
   std::filesystem::path installedContent;  ///< the sample content installed with the program
 };
 
-/// The application folder: the program's own folder when it holds a data
-/// folder (a build tree, or content put beside the program); else the user's
-/// content folder, `hifz` in $XDG_DATA_HOME (by default ~/.local/share), when
-/// it holds one; else the installed sample content. The data folder's name is
-/// matched ignoring letter case, as the program reads it.
+/// The user's content folder: `hifz` in $XDG_DATA_HOME, by default
+/// ~/.local/share/hifz; empty when neither variable is usable.
+std::filesystem::path userContentFolder(const ContentPlaces& places);
+
+/// The application folder: the user's content folder when it holds a data
+/// folder (content the learner added wins wherever the program starts from);
+/// else the program's own folder when it holds one (a build tree, or content
+/// put beside the program); else the installed sample content. The data
+/// folder's name is matched ignoring letter case, as the program reads it.
 std::filesystem::path chooseAppFolder(const ContentPlaces& places);
 
-/// chooseAppFolder() for a program in `programFolder`, from the environment,
-/// with the sample content where an installation puts it.
+/// The places for a program in `programFolder`, from the environment, with the
+/// sample content where an installation puts it.
+ContentPlaces contentPlaces(const std::filesystem::path& programFolder);
+
+/// chooseAppFolder() for a program in `programFolder`.
 std::filesystem::path appFolder(const std::filesystem::path& programFolder);
 
 }  // namespace hifz

@@ -1,0 +1,67 @@
+#include "reciter/reciter_report.h"
+
+namespace hifz {
+namespace {
+
+struct Counts {
+  int chapters = 0;
+  int verses = 0;
+};
+
+Counts counted(const content::BuildSummary& summary) {
+  Counts counts;
+  for (const content::ChapterOutcome& chapter : summary.chapters) {
+    if (chapter.built > 0) ++counts.chapters;
+    counts.verses += chapter.built;
+  }
+  return counts;
+}
+
+QString numbers(const std::vector<int>& verses) {
+  QStringList texts;
+  for (int verse : verses) texts << QString::number(verse);
+  return texts.join(QStringLiteral("، "));
+}
+
+}  // namespace
+
+QString reciterReport(const content::BuildSummary& summary, const QStringList& problems) {
+  const Counts counts = counted(summary);
+  QStringList lines;
+  lines << QStringLiteral("عدد السور التي بُنيت: %1، وعدد آياتها: %2.")
+               .arg(counts.chapters)
+               .arg(counts.verses);
+  QStringList missing;
+  for (const content::ChapterOutcome& chapter : summary.chapters) {
+    if (chapter.built > 0 && !chapter.missing.empty())
+      missing << QStringLiteral("%1: الآيات %2")
+                     .arg(QString::fromStdString(chapter.name), numbers(chapter.missing));
+  }
+  const auto unbuilt = static_cast<int>(summary.chapters.size()) - counts.chapters;
+  if (unbuilt > 0)
+    lines << QStringLiteral("سور ليس في الملفات شيء من آياتها، فلم تُبنَ: %1.").arg(unbuilt);
+  if (!missing.isEmpty()) {
+    lines << QString() << QStringLiteral("آيات لا تلاوة لها، تُركت من قائمة سورتها:");
+    lines << missing;
+  }
+  if (!problems.isEmpty()) {
+    lines << QString() << QStringLiteral("ملفات تُركت، وسبب كل منها:");
+    lines << problems;
+  }
+  return lines.join('\n');
+}
+
+QString reciterReportLine(const content::BuildSummary& summary, int problems) {
+  const Counts counts = counted(summary);
+  int missing = 0;
+  for (const content::ChapterOutcome& chapter : summary.chapters)
+    if (chapter.built > 0) missing += static_cast<int>(chapter.missing.size());
+  return QStringLiteral("%1 of %2 chapters built, %3 verses, %4 verses missing, %5 problems")
+      .arg(counts.chapters)
+      .arg(summary.chapters.size())
+      .arg(counts.verses)
+      .arg(missing)
+      .arg(problems);
+}
+
+}  // namespace hifz

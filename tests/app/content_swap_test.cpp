@@ -1,0 +1,75 @@
+#include "reciter/content_swap.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace hifz {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ContentSwapTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root = fs::temp_directory_path() /
+           ("hifz-content-swap-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root);
+    content(root / "built", "new");
+  }
+  void TearDown() override { fs::remove_all(root); }
+
+  // A content folder whose two entries say which content they belong to.
+  static void content(const fs::path& folder, const std::string& mark,
+                      const std::string& dataName = "data") {
+    fs::create_directories(folder / dataName / "1-1");
+    std::ofstream(folder / dataName / "topmenu.gif") << mark;
+    std::ofstream(folder / "2 blank.gif") << mark;
+  }
+  static std::string read(const fs::path& file) {
+    std::ifstream in(file);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+
+  fs::path root;
+};
+
+TEST_F(ContentSwapTest, NewContentGoesIntoAFolderNotYetThere) {
+  swapInBuiltContent(root / "built", root / "user/hifz");
+  EXPECT_EQ(read(root / "user/hifz/data/topmenu.gif"), "new");
+  EXPECT_EQ(read(root / "user/hifz/2 blank.gif"), "new");
+  EXPECT_FALSE(fs::exists(root / "built/data"));
+}
+
+TEST_F(ContentSwapTest, TheOldContentTradesPlacesWithTheNew) {
+  // The old data folder in another letter case is the one replaced, not kept beside.
+  content(root / "user/hifz", "old", "Data");
+  std::ofstream(root / "user/hifz/notes.txt") << "the learner's";
+  swapInBuiltContent(root / "built", root / "user/hifz");
+  EXPECT_EQ(read(root / "user/hifz/Data/topmenu.gif"), "new");
+  EXPECT_EQ(read(root / "user/hifz/2 blank.gif"), "new");
+  EXPECT_FALSE(fs::exists(root / "user/hifz/data"));
+  EXPECT_EQ(read(root / "built/data/topmenu.gif"), "old");
+  EXPECT_EQ(read(root / "built/2 blank.gif"), "old");
+  EXPECT_EQ(read(root / "user/hifz/notes.txt"), "the learner's");
+}
+
+TEST_F(ContentSwapTest, AFailedMoveNamesWhatItMovedAndChangesNothingElse) {
+  content(root / "user/hifz", "old");
+  fs::remove_all(root / "built/data");
+  try {
+    swapInBuiltContent(root / "built", root / "user/hifz");
+    FAIL() << "no error";
+  } catch (const fs::filesystem_error& error) {
+    EXPECT_EQ(error.path1(), root / "built/data");
+  }
+  EXPECT_EQ(read(root / "user/hifz/data/topmenu.gif"), "old");
+  EXPECT_EQ(read(root / "user/hifz/2 blank.gif"), "old");
+}
+
+}  // namespace
+}  // namespace hifz
