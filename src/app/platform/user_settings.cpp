@@ -8,7 +8,7 @@ constexpr char kSampleNoticeShown[] = "notices/sampleContentShown";
 }  // namespace
 
 UserSettings::UserSettings()
-    : settings_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("hifz"),
+    : settings_(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("hifz"),
                 QStringLiteral("hifz")) {}
 
 bool UserSettings::sampleNoticeShown() const {

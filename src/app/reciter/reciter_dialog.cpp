@@ -155,8 +155,9 @@ void ReciterDialog::startBuild(const QString& source) {
 }
 
 void ReciterDialog::showProgress(const QString& chapter, int done, int total) {
-  say(QStringLiteral("building %1 (%2 of %3)").arg(chapter).arg(done + 1).arg(total));
-  chapter_->setText(QStringLiteral("السورة: %1 (%2 من %3)").arg(chapter).arg(done + 1).arg(total));
+  say(QStringLiteral("building %1 (%2 of %3 chapters done)").arg(chapter).arg(done).arg(total));
+  chapter_->setText(
+      QStringLiteral("السورة: %1\nتم منها %2 من %3").arg(chapter).arg(done).arg(total));
   bar_->setRange(0, total);
   bar_->setValue(done);
 }

@@ -1,0 +1,195 @@
+#!/usr/bin/env python3
+"""The learner's journeys with content of their own: a reciter added from the
+program, a build cancelled midway, and the one-time word on the sample sound.
+
+Usage: reciter_journeys.py NAME --program P --make-content M --layout L
+Run inside scripts/headless. Prints what it observed; exits 0 when the journey
+went as the learner expects, 1 with the reason otherwise.
+"""
+
+import argparse
+import hashlib
+import os
+import subprocess
+import sys
+import time
+
+import harness
+from harness import check, JourneyFailed, wait_until
+
+JOURNEYS = {}
+TITLE = "إضافة قارئ"
+# The recitation's pitch, far from the sample content's tone.
+RECITER_PITCH = 660
+
+
+def journey(function):
+    JOURNEYS[function.__name__.replace("_", "-")] = function
+    return function
+
+
+def make_recitation(folder, surahs, seconds):
+    """A reciter's files as they are published: one MP3 per verse, SSSAAA.mp3,
+    zipped with the files in a folder of their own."""
+    files = os.path.join(folder, "reciter")
+    os.makedirs(files)
+    wave = os.path.join(folder, "verse.wav")
+    verse = os.path.join(folder, "verse.mp3")
+    harness.run("sox", "-n", "-r", "44100", "-c", "1", wave, "synth", str(seconds), "sine",
+                str(RECITER_PITCH), "vol", "0.5")
+    harness.run("lame", "--quiet", "-b", "64", wave, verse)
+    with open(verse, "rb") as source:
+        sound = source.read()
+    for surah, verses in surahs.items():
+        for number in range(1, verses + 1):
+            with open(os.path.join(files, f"{surah:03d}{number:03d}.mp3"), "wb") as out:
+                out.write(sound)
+    archive = os.path.join(folder, "reciter.zip")
+    subprocess.run(["zip", "-q", "-r", archive, "reciter"], cwd=folder, check=True)
+    return archive
+
+
+def start_adding(program, archive):
+    with open(program.log_path, "w") as log:
+        program.process = subprocess.Popen(
+            [os.path.join(program.app, os.path.basename(program.tools.program)), "--add-reciter",
+             archive], stdout=log, stderr=log, env=program.env)
+
+
+def press(program, window, key):
+    """A key pressed in the dialog, as the learner's keyboard sends it."""
+    program.xdotool("windowfocus", "--sync", window)
+    program.xdotool("key", key)
+
+
+def user_content(program):
+    return os.path.join(program.env["XDG_DATA_HOME"], "hifz")
+
+
+def fingerprint(folder):
+    """Every file under the folder with a digest of its bytes."""
+    found = {}
+    for parent, _, files in os.walk(folder):
+        for name in files:
+            path = os.path.join(parent, name)
+            with open(path, "rb") as data:
+                found[os.path.relpath(path, folder)] = hashlib.sha1(data.read()).hexdigest()
+    return found
+
+
+def staging_left(program):
+    home = program.env["XDG_DATA_HOME"]
+    return [name for name in os.listdir(home) if name.startswith(".hifz-reciter")]
+
+
+def open_main_window(program):
+    program.window = wait_until("the main window", program.find_window, 60, interval=0.1)
+    program.recorder = harness.Recorder()
+
+
+@journey
+def add_reciter(program):
+    """A zip of a reciter's files added from the program: its progress and its
+    summary are shown, and once the learner agrees the program opens on the
+    new content and a verse sounds as the reciter recorded it."""
+    surahs = {114: 6, 113: 5}
+    archive = make_recitation(program.work, surahs, 1.5)
+    start_adding(program, archive)
+    summary = wait_until("the summary", lambda: program.find_window(f"^{TITLE}: تم البناء$"),
+                         120, 0.1)
+    log = program.log()
+    check("building 1-1/An Nas (114)" in log, "the progress did not name An Nas")
+    check("built: 2 of 37 chapters built, 11 verses, 0 verses missing" in log,
+          f"the summary is not the build's: {log}")
+    check(not os.path.exists(user_content(program)),
+          "the content was put in place before the learner agreed")
+    print("progress and summary shown; nothing in place yet")
+    press(program, summary, "Return")
+    open_main_window(program)
+    wait_until("the content folder in use to be told",
+               lambda: f"content from {user_content(program)}\n" in program.log(), 10)
+    check(os.path.isfile(os.path.join(user_content(program), "data", "1-1", "An Nas",
+                                      "1-001.gif")), "An Nas verse 1 is not in the user's folder")
+    check(not staging_left(program), "a staging folder was left behind")
+    program.wait_for_stage_colour("the top menu", "TopMenu", "topMenu",
+                                  program.layout.content["topMenu"]["1-1"], harness.CREAM)
+    chapter = program.layout.chapters[0]
+    check(chapter["folder"] == "1-1/An Nas", f"the first chapter is {chapter['folder']}")
+    program.choose_chapter(chapter)
+    segments = program.read(chapter, lambda: program.click_verse(chapter, 1), 60)
+    heard = [s for s in segments if s.length >= 0.5 and abs(s.frequency - RECITER_PITCH) < 20]
+    check(heard, f"the reciter's verse was not heard: {harness.describe(segments)}")
+    length = max(s.end for s in heard) - min(s.start for s in heard)
+    print(f"the new reciter's verse 1 heard at {heard[0].frequency:.0f} Hz for {length:.2f} s")
+    check(abs(length - 1.5) < 0.4, "the verse was not heard whole")
+
+
+@journey
+def add_reciter_cancelled(program):
+    """A build cancelled midway leaves the content in use exactly as it was,
+    with nothing left beside it, and the program opens on it."""
+    old = user_content(program)
+    harness.run(program.tools.make_content, old)
+    before = fingerprint(old)
+    # Every chapter, in verses long enough that the build takes a while.
+    surahs = {1: 7, **{surah: 50 for surah in range(79, 115)}}
+    archive = make_recitation(program.work, surahs, 6)
+    start_adding(program, archive)
+    building = wait_until("the progress", lambda: program.find_window(f"^{TITLE}: جارٍ البناء$"),
+                          60, 0.05)
+    wait_until("a chapter being built", lambda: "building " in program.log(), 30)
+    press(program, building, "Escape")
+    open_main_window(program)
+    log = program.log()
+    check("adding the reciter was cancelled; nothing changed" in log,
+          f"the cancel was not told: {log}")
+    check("built:" not in log, "the build ran to its end before the cancel")
+    check(f"content from {old}\n" in log, "the program did not open on the content it had")
+    check(fingerprint(old) == before, "the content in use changed")
+    check(not staging_left(program), "a staging folder was left behind")
+    print(f"cancelled midway; {len(before)} files of the content in use unchanged")
+
+
+@journey
+def sample_notice(program):
+    """On the sample content the learner is told once that its sound is a
+    tone; the next start says nothing."""
+    settings = os.path.join(program.env["XDG_CONFIG_HOME"], "hifz", "hifz.conf")
+    os.remove(settings)
+    program.start()
+    wait_until("the word on the sample sound", lambda: program.find_window("^MsgForm$"), 20, 0.1)
+    with open(settings) as kept:
+        check("sampleContentShown=true" in kept.read(), "the notice was not remembered")
+    print("the notice shows, and is remembered")
+    program.process.terminate()
+    program.process.wait()
+    program.recorder.stop()
+    program.start()
+    time.sleep(3)
+    check(not program.find_window("^MsgForm$"), "the notice came back")
+    print("the next start says nothing")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("journey", choices=sorted(JOURNEYS))
+    for option in ("program", "make-content", "layout"):
+        parser.add_argument("--" + option, required=True)
+    tools = parser.parse_args()
+    program = harness.Program(tools)
+    try:
+        JOURNEYS[tools.journey](program)
+        print(f"{tools.journey}: passed")
+        return 0
+    except JourneyFailed as failure:
+        print(f"{tools.journey}: FAILED: {failure}", file=sys.stderr)
+        if program.process:
+            print("--- program's output (last lines) ---\n" + program.log()[-2500:],
+                  file=sys.stderr)
+        return 1
+    finally:
+        program.close()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
