@@ -49,13 +49,6 @@ def make_recitation(folder, surahs, seconds):
     return archive
 
 
-def start_adding(program, archive):
-    with open(program.log_path, "w") as log:
-        program.process = subprocess.Popen(
-            [os.path.join(program.app, os.path.basename(program.tools.program)), "--add-reciter",
-             archive], stdout=log, stderr=log, env=program.env)
-
-
 def press(program, window, key):
     """A key pressed in the dialog, as the learner's keyboard sends it."""
     program.xdotool("windowfocus", "--sync", window)
@@ -82,11 +75,6 @@ def staging_left(program):
     return [name for name in os.listdir(home) if name.startswith(".hifz-reciter")]
 
 
-def open_main_window(program):
-    program.window = wait_until("the main window", program.find_window, 60, interval=0.1)
-    program.recorder = harness.Recorder()
-
-
 @journey
 def add_reciter(program):
     """A zip of a reciter's files added from the program: its progress and its
@@ -94,7 +82,7 @@ def add_reciter(program):
     new content and a verse sounds as the reciter recorded it."""
     surahs = {114: 6, 113: 5}
     archive = make_recitation(program.work, surahs, 1.5)
-    start_adding(program, archive)
+    program.launch("--add-reciter", archive)
     summary = wait_until("the summary", lambda: program.find_window(f"^{TITLE}: تم البناء$"),
                          120, 0.1)
     log = program.log()
@@ -105,14 +93,12 @@ def add_reciter(program):
           "the content was put in place before the learner agreed")
     print("progress and summary shown; nothing in place yet")
     press(program, summary, "Return")
-    open_main_window(program)
+    program.wait_for_menu()
     wait_until("the content folder in use to be told",
                lambda: f"content from {user_content(program)}\n" in program.log(), 10)
     check(os.path.isfile(os.path.join(user_content(program), "data", "1-1", "An Nas",
                                       "1-001.gif")), "An Nas verse 1 is not in the user's folder")
     check(not staging_left(program), "a staging folder was left behind")
-    program.wait_for_stage_colour("the top menu", "TopMenu", "topMenu",
-                                  program.layout.content["topMenu"]["1-1"], harness.CREAM)
     chapter = program.layout.chapters[0]
     check(chapter["folder"] == "1-1/An Nas", f"the first chapter is {chapter['folder']}")
     program.choose_chapter(chapter)
@@ -134,12 +120,12 @@ def add_reciter_cancelled(program):
     # Every chapter, in verses long enough that the build takes a while.
     surahs = {1: 7, **{surah: 50 for surah in range(79, 115)}}
     archive = make_recitation(program.work, surahs, 6)
-    start_adding(program, archive)
+    program.launch("--add-reciter", archive)
     building = wait_until("the progress", lambda: program.find_window(f"^{TITLE}: جارٍ البناء$"),
                           60, 0.05)
     wait_until("a chapter being built", lambda: "building " in program.log(), 30)
     press(program, building, "Escape")
-    open_main_window(program)
+    program.wait_for_menu()
     log = program.log()
     check("adding the reciter was cancelled; nothing changed" in log,
           f"the cancel was not told: {log}")
