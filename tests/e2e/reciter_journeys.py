@@ -156,10 +156,42 @@ def sample_notice(program):
     print("the next start says nothing")
 
 
+@journey
+def installed_reciter(program):
+    """The installed content builder makes content of a reciter's zip with the
+    text installed beside it, and the installed program plays it: a learner
+    who installed the package needs nothing of the source tree."""
+    prefix = os.path.join(program.work, "prefix")
+    harness.run("cmake", "--install", program.tools.build_dir, "--prefix", prefix)
+    builder = os.path.join(prefix, "bin", "hifz-build-content")
+    manual = subprocess.run(["man", "-l", os.path.join(prefix, "share", "man", "man1",
+                                                       "hifz-build-content.1.gz")],
+                            capture_output=True, text=True, env={**program.env, "MANPAGER": "cat"})
+    check(manual.returncode == 0 and "--force" in manual.stdout,
+          f"the manual page does not read: {manual.stderr}")
+    archive = make_recitation(program.work, {114: 6}, 1.5)
+    os.makedirs(program.env["XDG_DATA_HOME"])
+    # Far from the source tree, as a learner would run it.
+    built = subprocess.run([builder, "--chapters", "114", archive, user_content(program)],
+                           capture_output=True, text=True, env=program.env, cwd=prefix)
+    check(built.returncode == 0, f"the installed builder failed: {built.stderr}")
+    print(built.stdout.strip().splitlines()[-1])
+    program.app = os.path.join(prefix, "bin")
+    program.start()
+    check(f"content from {user_content(program)}\n" in program.log(),
+          "the installed program did not open on the built content")
+    chapter = program.layout.chapters[0]
+    program.choose_chapter(chapter)
+    segments = program.read(chapter, lambda: program.click_verse(chapter, 1), 60)
+    heard = [s for s in segments if s.length >= 0.5 and abs(s.frequency - RECITER_PITCH) < 20]
+    check(heard, f"the reciter's verse was not heard: {harness.describe(segments)}")
+    print(f"verse 1 of the installed builder's content heard at {heard[0].frequency:.0f} Hz")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("journey", choices=sorted(JOURNEYS))
-    for option in ("program", "make-content", "layout"):
+    for option in ("program", "make-content", "layout", "build-dir"):
         parser.add_argument("--" + option, required=True)
     tools = parser.parse_args()
     program = harness.Program(tools)
