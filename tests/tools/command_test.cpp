@@ -36,7 +36,7 @@ TEST(MakeContentCommand, WritesTheBlankMovieAndTheDataFolderAndSaysHowMuch) {
   QTemporaryDir dir;
   const Outcome outcome = makeContent({dir.path()});
   EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
-  EXPECT_THAT(outcome.out, HasSubstr("766 files"));
+  EXPECT_THAT(outcome.out, HasSubstr("767 files"));
   EXPECT_TRUE(fs::is_regular_file(fs::path(dir.path().toStdString()) / "2 blank.gif"));
   EXPECT_TRUE(
       fs::is_regular_file(fs::path(dir.path().toStdString()) / "data/2-2/Annaziat/Menu3.gif"));

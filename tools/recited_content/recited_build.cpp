@@ -247,7 +247,7 @@ BuildSummary buildRecitedContent(const BuildRequest& request, const BuildListene
   for (std::size_t i = 0; i < catalog().size(); ++i) {
     plans.push_back(planRecitedChapter(i, texts[i], {}));
   }
-  writeAll(data, dataFolderFiles(plans), summary.written);
+  writeAll(data, dataFolderFiles(plans, VerseSound::Recitation), summary.written);
   writeFile(staging.path() / kBlankMovie, blankMovie(), summary.written);
   std::error_code error;
   if (fs::symlink_status(out, error).type() == fs::file_type::not_found) {

@@ -63,9 +63,9 @@ std::vector<ContentFile> chapterFiles(const ChapterPlan& plan) {
   return files;
 }
 
-std::vector<ContentFile> dataFolderFiles(const std::vector<ChapterPlan>& plans) {
+std::vector<ContentFile> dataFolderFiles(const std::vector<ChapterPlan>& plans, VerseSound sound) {
   std::vector<ContentFile> files = {
-      {"startUp.gif", startUpMovie()},
+      {"startUp.gif", startUpMovie(sound)},
       {"topmenu.gif", topMenuMovie()},
       {"exit.gif", exitMovie()},
       {"ding.gif", dingMovie()},
@@ -91,7 +91,7 @@ ContentSummary writeSampleContent(const fs::path& applicationFolder,
 
   ContentSummary summary;
   StagingFolder staging(data);
-  writeAll(staging.path(), dataFolderFiles(plans), summary);
+  writeAll(staging.path(), dataFolderFiles(plans, VerseSound::Tone), summary);
   for (const ChapterPlan& plan : plans) {
     writeAll(staging.path() / relativeFolder(plan.chapter), chapterFiles(plan), summary);
   }

@@ -8,6 +8,7 @@
 #include "sample_content/chapter_plan.h"
 #include "sample_content/content_file.h"
 #include "sample_content/content_folder.h"
+#include "sample_content/page_movies.h"
 
 namespace hifz::content {
 
@@ -33,8 +34,9 @@ std::vector<ContentFile> chapterFiles(const ChapterPlan& plan);
 
 /// The movies at the top of the data folder: start-up banner, top menu, exit,
 /// click sound and the four chapter lists. `plans` are all 37 chapters, in
-/// catalog order; the lists show their names and verse counts.
-std::vector<ContentFile> dataFolderFiles(const std::vector<ChapterPlan>& plans);
+/// catalog order; the lists show their names and verse counts. The banner
+/// says what the verses sound like.
+std::vector<ContentFile> dataFolderFiles(const std::vector<ChapterPlan>& plans, VerseSound sound);
 
 /// Makes the sample content for the program in `applicationFolder`: "2 blank.gif"
 /// there, and everything else in its folder "data". Refuses, with a

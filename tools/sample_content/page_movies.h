@@ -9,8 +9,11 @@ namespace hifz::content {
 
 /// "2 blank.gif": one empty frame.
 std::vector<std::uint8_t> blankMovie();
+/// What the verses of a content sound like, which its banner tells.
+enum class VerseSound { Tone, Recitation };
+
 /// "startUp.gif": the banner of the menu screen.
-std::vector<std::uint8_t> startUpMovie();
+std::vector<std::uint8_t> startUpMovie(VerseSound sound);
 /// "ding.gif": the click sound, once.
 std::vector<std::uint8_t> dingMovie();
 /// "words.gif": a few of the chapter's longer words in a list.
