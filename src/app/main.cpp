@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QMessageBox>
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 #include "dialog/msg_form_holder.h"
@@ -48,7 +49,7 @@ struct Request {
   QString reciterFiles;
 };
 
-Request readCommandLine(const QApplication& app) {
+Request readCommandLine(const QCoreApplication& app) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
       "Learn the Quran's recited verses by heart through repetition.\n"
@@ -74,9 +75,26 @@ Request readCommandLine(const QApplication& app) {
           given.isEmpty() ? QString() : QFileInfo(given.front()).absoluteFilePath()};
 }
 
+// Help and the version are printed without a display.
+bool asksForHelpOrVersion(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "-h" || argument == "--help" || argument == "--help-all" || argument == "-v" ||
+        argument == "--version")
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (asksForHelpOrVersion(argc, argv)) {
+    QCoreApplication terminal(argc, argv);
+    QCoreApplication::setApplicationName("hifz");
+    QCoreApplication::setApplicationVersion(HIFZ_VERSION);
+    readCommandLine(terminal);
+  }
   hifz::preparePageView();
   QApplication app(argc, argv);
   QApplication::setApplicationName("hifz");
