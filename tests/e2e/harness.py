@@ -61,6 +61,9 @@ def run(*command, env=None):
 
 # ---------------------------------------------------------------- layout
 
+# The chapter groups, in the order of their lists' slots "verses1" to "verses4".
+GROUPS = ["1-1", "1-2", "2-1", "2-2"]
+
 
 class Layout:
     """Where things lie in the window, in pixels, and what the content holds."""
@@ -90,7 +93,18 @@ class Layout:
         return (left + (ax + aw * at[0]) * scale, top + (ay + ah * at[1]) * scale)
 
     def list_slot(self, group):
-        return "verses" + str([g for g in ["1-1", "1-2", "2-1", "2-2"]].index(group) + 1)
+        return "verses" + str(GROUPS.index(group) + 1)
+
+    def list_slots(self):
+        return [self.list_slot(group) for group in GROUPS]
+
+    def beside(self, slots, panel, hole):
+        """The parts of the slots that the panel shows outside the control `hole`."""
+        parts = []
+        for slot in slots:
+            shown = intersection(self.rect(slot), self.rect(panel))
+            parts += outside(shown, self.rect(hole)) if shown else []
+        return parts
 
     @staticmethod
     def verse_seconds(chapter, verse):
@@ -103,6 +117,27 @@ class Layout:
             if page["first"] <= verse <= page["last"]:
                 return page
         raise JourneyFailed(f"verse {verse} is on no menu page")
+
+
+def intersection(a, b):
+    """Where two rectangles (x, y, width, height) overlap, or None."""
+    left, top = max(a[0], b[0]), max(a[1], b[1])
+    right, bottom = min(a[0] + a[2], b[0] + b[2]), min(a[1] + a[3], b[1] + b[3])
+    return (left, top, right - left, bottom - top) if right > left and bottom > top else None
+
+
+def outside(rect, hole):
+    """The parts of a rectangle outside the hole: the bands above and below
+    it, full width, and those left and right of it between them."""
+    x, y, w, h = rect
+    hole_top, hole_bottom = max(y, hole[1]), min(y + h, hole[1] + hole[3])
+    hole_left, hole_right = max(x, hole[0]), min(x + w, hole[0] + hole[2])
+    if hole_top >= hole_bottom or hole_left >= hole_right:
+        return [rect]
+    parts = [(x, y, w, hole_top - y), (x, hole_bottom, w, y + h - hole_bottom),
+             (x, hole_top, hole_left - x, hole_bottom - hole_top),
+             (hole_right, hole_top, x + w - hole_right, hole_bottom - hole_top)]
+    return [part for part in parts if part[2] > 0 and part[3] > 0]
 
 
 # ---------------------------------------------------------------- sound
@@ -463,8 +498,13 @@ class Program:
         self.wait_for_colour(what, self.tile_point(slot, stage, area), colour, timeout)
 
     def region(self, rect):
+        return self.regions([rect])[0]
+
+    def regions(self, rects):
+        """Several regions of the window, from one screenshot."""
         x, y, _, _ = self.geometry()
-        return screenshot(self.env).region((x + rect[0], y + rect[1], rect[2], rect[3]))
+        shot = screenshot(self.env)
+        return [shot.region((x + rect[0], y + rect[1], rect[2], rect[3])) for rect in rects]
 
     def wait_for_steady(self, what, rect, steady=1.0, timeout=30):
         """Waits until the region stops changing; returns it."""

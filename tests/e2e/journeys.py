@@ -397,15 +397,31 @@ def ink_bands(region, rect, step=2):
     return bands
 
 
+def expect_lists_behind_strip(program):
+    """Nothing of the chapter lists shows beside the top menu strip that hides
+    them: there the menu screen is its own colour only."""
+    layout = program.layout
+    panel = layout.rect("Picture8")
+    corner = (panel[0] + 1, panel[1] + 1, 1, 1)
+    fill, *regions = program.regions(
+        [corner] + layout.beside(layout.list_slots(), "Picture8", "Picture12"))
+    strays = sum(1 for region in regions for colour in region
+                 if not harness.colour_near(colour, fill[0], 4))
+    check(strays == 0, f"{strays} pixels of the chapter lists show beside the top menu strip")
+
+
 @journey
 def missing_chapter(program):
-    """A chapter folder removed: the notice shows, and the main window ignores
+    """The menu screen keeps the chapter lists hidden behind the top menu. A
+    chapter folder removed: the notice shows, and the main window ignores
     clicks until OK."""
     chapter, other = program.layout.chapters[0], program.layout.chapters[1]
     content = program.layout.content
     group = chapter["group"]
     slot = program.layout.list_slot(group)
     area = content["chapterLists"][group][chapter["key"]]
+    expect_lists_behind_strip(program)
+    print("nothing of the chapter lists shows beside the top menu")
     program.open_group(group, area)
     program.click_stage(slot, "chapterList", area)
     notice = wait_until("the missing-chapter notice", lambda: program.find_window("^MsgForm$"),

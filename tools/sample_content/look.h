@@ -13,6 +13,8 @@ inline const QColor kGold{0xc9, 0xa5, 0x4a};
 inline const QColor kPaleGold{0xe9, 0xd6, 0x9c};
 inline const QColor kCream{0xf6, 0xee, 0xdb};
 inline const QColor kInk{0x1d, 0x38, 0x31};
+// The menu screen's own fill, around the movies it shows.
+inline const QColor kMenuScreen{0x08, 0x2b, 0x27};
 
 // Stage sizes, in pixels, of the slots the movies are shown in, so that they
 // show at their own size in the 800 x 600 window.

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "recitation/verse_code.h"
+#include "sample_content/chapter_list_area.h"
 #include "sample_content/look.h"
 #include "sample_content/movie_kit.h"
 #include "sample_content/verse_page.h"
@@ -43,9 +44,9 @@ std::vector<QRectF> grid(const QRectF& area, int count, int columns, double gap,
   return cells;
 }
 
-QImage paintedStage(QSize size) {
+QImage paintedStage(QSize size, QColor colour = kDeepTeal) {
   QImage image(size, QImage::Format_ARGB32_Premultiplied);
-  image.fill(kDeepTeal);
+  image.fill(colour);
   return image;
 }
 
@@ -79,8 +80,9 @@ QString menuHint(const ChapterPlan& plan) {
 }
 
 // A one-frame menu: the painted stage with its buttons over it, stopped.
-std::vector<std::uint8_t> menuMovie(const QImage& stage, const std::vector<MenuButton>& buttons) {
-  swf::MovieBuilder movie(stageOptions(stage.size()));
+std::vector<std::uint8_t> menuMovie(const QImage& stage, const std::vector<MenuButton>& buttons,
+                                    QColor background = kDeepTeal) {
+  swf::MovieBuilder movie(stageOptions(stage.size(), background));
   showStage(movie, stage, 1);
   uint16_t depth = kFirstButtonDepth;
   for (const MenuButton& button : buttons) addButton(movie, button.area, button.key, depth++);
@@ -105,8 +107,7 @@ std::vector<MenuButton> chapterListButtons(std::string_view group) {
   const int count = static_cast<int>(chapters.size());
   const int columns = std::min(kGridColumns, count);
   const std::vector<QRectF> cells =
-      grid(QRectF(6, 6, kChapterListStage.width() - 12, kChapterListStage.height() - 12), count,
-           columns, 4, 84);
+      grid(chapterListArea(group).adjusted(6, 6, -6, -6), count, columns, 4, 84);
   std::vector<MenuButton> buttons;
   for (int i = 0; i < count; ++i) buttons.push_back({std::string(chapters[i].key), cells[i]});
   return buttons;
@@ -159,8 +160,10 @@ std::vector<std::uint8_t> topMenuMovie() {
 
 std::vector<std::uint8_t> chapterListMovie(std::string_view group,
                                            std::span<const ChapterPlan> chapters) {
-  QImage stage = paintedStage(kChapterListStage);
+  // Beside the top menu strip, the list looks like the menu screen around it.
+  QImage stage = paintedStage(kChapterListStage, kMenuScreen);
   QPainter painter(&stage);
+  painter.fillRect(chapterListArea(group).toAlignedRect(), kDeepTeal);
   const std::vector<MenuButton> buttons = chapterListButtons(group);
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     const QRectF& area = buttons[i].area;
@@ -173,7 +176,7 @@ std::vector<std::uint8_t> chapterListMovie(std::string_view group,
               verseCountText(static_cast<int>(text.verses.size())), labelFont(15), kTeal);
   }
   painter.end();
-  return menuMovie(stage, buttons);
+  return menuMovie(stage, buttons, kMenuScreen);
 }
 
 std::vector<std::uint8_t> chapterMenuMovie(const ChapterPlan& plan, const MenuPage& page) {

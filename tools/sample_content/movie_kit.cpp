@@ -81,12 +81,12 @@ QFont fittingFont(QFont font, int largest, int smallest, const QString& text, QS
   return font;
 }
 
-swf::MovieOptions stageOptions(QSize stage) {
+swf::MovieOptions stageOptions(QSize stage, QColor background) {
   swf::MovieOptions options;
   options.width = stage.width();
   options.height = stage.height();
   options.frameRate = kFrameRate;
-  options.background = swfColor(kDeepTeal);
+  options.background = swfColor(background);
   return options;
 }
 

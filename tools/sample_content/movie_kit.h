@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "sample_content/look.h"
 #include "swf/writer.h"
 
 namespace hifz::content {
@@ -35,8 +36,8 @@ Picture textPicture(const QString& text, const QFont& font, QColor color, const 
 /// wrapped, fits in `area`; `smallest` when none does.
 QFont fittingFont(QFont font, int largest, int smallest, const QString& text, QSize area);
 
-/// A movie the size of `stage`, at the sample frame rate, on the dark teal.
-swf::MovieOptions stageOptions(QSize stage);
+/// A movie the size of `stage`, at the sample frame rate, on `background`.
+swf::MovieOptions stageOptions(QSize stage, QColor background = kDeepTeal);
 /// Defines the picture as a bitmap and puts it on the stage at `depth`.
 void showPicture(swf::MovieBuilder& movie, const Picture& picture, uint16_t depth);
 /// A whole painted stage, put at the top left.
