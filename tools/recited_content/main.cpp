@@ -8,8 +8,10 @@
 #include <csignal>
 #include <cstdio>
 #include <exception>
+#include <string>
 
 #include "recited_content/progress.h"
+#include "recited_content/quiet_runtime_folder.h"
 #include "recited_content/recited_build.h"
 #include "sample_content/quran_text.h"
 
@@ -40,9 +42,15 @@ bool readChapters(const QString& text, std::vector<int>& surahs) {
   return !surahs.empty();
 }
 
+// "1 chapter", "2 chapters".
+std::string counted(int count, const std::string& noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  const hifz::content::QuietRuntimeFolder runtimeFolder;
   // Pictures are painted off screen; no display is needed.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
@@ -50,7 +58,7 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.setApplicationDescription(kAbout);
-  parser.addHelpOption();
+  const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption force("force", "Replace OUT when it is already there.");
   const QCommandLineOption chaptersOption(
       "chapters", "Build only these chapters, by number: 114,113,1 (the others are left out).",
@@ -61,12 +69,19 @@ int main(int argc, char* argv[]) {
   parser.addOptions({force, chaptersOption, quranJson});
   parser.addPositionalArgument("AUDIO", "Folder or zip file of SSSAAA.mp3 files.");
   parser.addPositionalArgument("OUT", "The folder to make.");
-  parser.process(application);
+  // Parsed rather than processed: process() leaves by exit(), past the
+  // runtime folder's removal.
+  const bool parsed = parser.parse(QCoreApplication::arguments());
+  if (parsed && parser.isSet(help)) {
+    std::printf("%s", qPrintable(parser.helpText()));
+    return 0;
+  }
 
   hifz::content::BuildRequest request;
-  if (parser.positionalArguments().size() != 2 ||
+  if (!parsed || parser.positionalArguments().size() != 2 ||
       (parser.isSet(chaptersOption) &&
        !readChapters(parser.value(chaptersOption), request.surahs))) {
+    if (!parsed) std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
     std::fprintf(stderr, "%s\n", qPrintable(parser.helpText()));
     return 2;
   }
@@ -94,9 +109,10 @@ int main(int argc, char* argv[]) {
       converted += chapter.converted;
     }
     std::printf(
-        "hifz-build-content: %d chapters, %d verses (%d converted to join their chapter), %d "
-        "files, %.1f MB in %s, built in %.1f s\n",
-        chapters, verses, converted, summary.written.files,
+        "hifz-build-content: %s, %s (%d converted to join their chapter), %s, %.1f MB in "
+        "%s, built in %.1f s\n",
+        counted(chapters, "chapter").c_str(), counted(verses, "verse").c_str(), converted,
+        counted(summary.written.files, "file").c_str(),
         static_cast<double>(summary.written.bytes) / 1e6, request.out.c_str(),
         static_cast<double>(clock.elapsed()) / 1000);
     return 0;
