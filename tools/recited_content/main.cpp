@@ -27,9 +27,9 @@ constexpr const char* kAbout =
     "OUT receives \"2 blank.gif\" and the data folder; put both beside the program.\n"
     "Each verse movie carries its MP3 as it is and shows the verse's text; the whole-chapter\n"
     "movie joins them (a verse of another rate or channel count is converted for it).\n"
-    "Missing verses are named and left out of their chapter's menu; files that are not MP3\n"
-    "are named and skipped. OUT is made beside itself and appears whole or not at all; one\n"
-    "that is there is left alone unless --force is given.\n"
+    "Missing verses are named and left out of their chapter's menu; files that cannot be read\n"
+    "or are not MP3 are named and skipped. OUT is made beside itself and appears whole or not\n"
+    "at all; one that is there is left alone unless --force is given.\n"
     "Exit status: 0 when OUT was made, 1 when nothing was, 2 for a wrong command line.";
 
 bool readChapters(const QString& text, std::vector<int>& surahs) {
