@@ -163,23 +163,71 @@ TEST_F(RecitedBuildTest, A8kHzVerseIsConvertedToJoinA44kHzChapter) {
   EXPECT_NEAR(facts->eventSounds[0].samples / 44100.0, seconds, 0.1);
 }
 
-TEST_F(RecitedBuildTest, AnOutThatIsThereIsLeftAloneUnlessForced) {
+TEST_F(RecitedBuildTest, AnOutThatIsThereIsReplacedOnlyWhenForcedAndEmptyOrContent) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> files;  // a name ending in '/' is a folder
+    const char* refusal;             // nullptr when it is replaced
+  };
+  const Case cases[] = {
+      {"an empty folder", {}, nullptr},
+      {"content made before", {"data/", "data/startUp.gif", "2 blank.gif"}, nullptr},
+      {"a folder of documents",
+       {"letter.odt", "photos/", "photos/a.jpg", "b.txt", "c.txt"},
+       "it holds \"b.txt\", \"c.txt\", \"letter.odt\" and 1 more"},
+      {"content with a document", {"data/", "2 blank.gif", "notes.txt"}, "\"notes.txt\""},
+      {"a data folder alone", {"data/"}, "\"data\" without \"2 blank.gif\""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    QTemporaryDir dir;
+    const fs::path out = fs::path(dir.path().toStdString()) / "out";
+    fs::create_directories(out);
+    for (const std::string& file : c.files) {
+      if (file.ends_with('/')) {
+        fs::create_directories(out / file);
+      } else {
+        writeBytes(out / file, {'m', 'i', 'n', 'e'});
+      }
+    }
+    const std::vector<std::string> before = filesUnder(out);
+    try {
+      build(recitation(), out, {114});
+      ADD_FAILURE() << "built over what was there";
+    } catch (const content::ContentError& error) {
+      EXPECT_THAT(error.what(), HasSubstr("already there"));
+    }
+    EXPECT_EQ(filesUnder(out), before);
+
+    if (c.refusal == nullptr) {
+      build(recitation(), out, {114}, true);
+      EXPECT_TRUE(fs::is_regular_file(out / "data/1-1/An Nas/menu.gif"));
+      EXPECT_GT(fs::file_size(out / "data/startUp.gif"), 4u) << "made anew";
+    } else {
+      try {
+        build(recitation(), out, {114}, true);
+        ADD_FAILURE() << "forced over what was there";
+      } catch (const content::ContentError& error) {
+        EXPECT_THAT(error.what(), HasSubstr(c.refusal));
+        EXPECT_THAT(error.what(), HasSubstr("left as it is"));
+      }
+      EXPECT_EQ(filesUnder(out), before);
+    }
+    EXPECT_THAT(namesIn(out.parent_path()), ElementsAre("out")) << "nothing left beside OUT";
+  }
+}
+
+TEST_F(RecitedBuildTest, ForceLeavesAFileInOutsPlaceAlone) {
   QTemporaryDir dir;
   const fs::path out = fs::path(dir.path().toStdString()) / "out";
-  fs::create_directories(out);
-  writeBytes(out / "mine.txt", {'m', 'i', 'n', 'e'});
+  writeBytes(out, {'m', 'i', 'n', 'e'});
   try {
-    build(recitation(), out, {114});
-    ADD_FAILURE() << "built over what was there";
+    build(recitation(), out, {114}, true);
+    ADD_FAILURE() << "forced over a file";
   } catch (const content::ContentError& error) {
-    EXPECT_THAT(error.what(), HasSubstr("already there"));
+    EXPECT_THAT(error.what(), HasSubstr("it is not a folder"));
   }
-  EXPECT_EQ(filesUnder(out), std::vector<std::string>{"mine.txt"});
-
-  build(recitation(), out, {114}, true);
-  EXPECT_FALSE(fs::exists(out / "mine.txt"));
-  EXPECT_TRUE(fs::is_regular_file(out / "data/1-1/An Nas/menu.gif"));
-  EXPECT_THAT(namesIn(dir.path().toStdString()), ElementsAre("out")) << "nothing left beside OUT";
+  EXPECT_EQ(readBytes(out), (std::vector<std::uint8_t>{'m', 'i', 'n', 'e'}));
 }
 
 TEST_F(RecitedBuildTest, AudioWithNothingToBuildFromLeavesNoOut) {

@@ -29,7 +29,8 @@ constexpr const char* kAbout =
     "movie joins them (a verse of another rate or channel count is converted for it).\n"
     "Missing verses are named and left out of their chapter's menu; files that cannot be read\n"
     "or are not MP3 are named and skipped. OUT is made beside itself and appears whole or not\n"
-    "at all; one that is there is left alone unless --force is given.\n"
+    "at all; one that is there is left alone unless --force is given, which replaces only an\n"
+    "empty folder or one holding just \"data\" and \"2 blank.gif\".\n"
     "Exit status: 0 when OUT was made, 1 when nothing was, 2 for a wrong command line.";
 
 bool readChapters(const QString& text, std::vector<int>& surahs) {
@@ -59,7 +60,9 @@ int main(int argc, char* argv[]) {
   QCommandLineParser parser;
   parser.setApplicationDescription(kAbout);
   const QCommandLineOption help = parser.addHelpOption();
-  const QCommandLineOption force("force", "Replace OUT when it is already there.");
+  const QCommandLineOption force(
+      "force",
+      "Replace OUT when it is there and empty or holds only \"data\" and \"2 blank.gif\".");
   const QCommandLineOption chaptersOption(
       "chapters", "Build only these chapters, by number: 114,113,1 (the others are left out).",
       "list");
@@ -90,8 +93,10 @@ int main(int argc, char* argv[]) {
   request.force = parser.isSet(force);
   request.quranChapters = parser.value(quranJson).toStdString();
   request.stop = &stopAsked;
-  std::signal(SIGINT, askToStop);
-  std::signal(SIGTERM, askToStop);
+  // A closed terminal stops the build as Ctrl-C does, so nothing is left
+  // half made; a reader of the output that went away does not.
+  for (const int stopSignal : {SIGINT, SIGTERM, SIGHUP}) std::signal(stopSignal, askToStop);
+  std::signal(SIGPIPE, SIG_IGN);
 
   hifz::content::Progress progress(stdout, stderr, isatty(STDOUT_FILENO) != 0);
   try {

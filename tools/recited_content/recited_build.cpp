@@ -158,14 +158,16 @@ BuildSummary buildRecitedContent(const BuildRequest& request, const BuildListene
     plans.push_back(planRecitedChapter(i, texts[i], {}));
   }
   throwIfStopped(request.stop);
-  writeAll(staging.path() / "data", dataFolderFiles(plans), summary.written);
-  writeFile(staging.path() / kBlankMovie, blankMovie(), summary.written);
+  staging.writeAll("data", dataFolderFiles(plans), summary.written);
+  staging.writeAll("", {{kBlankMovie, blankMovie()}}, summary.written);
   throwIfStopped(request.stop);
   std::error_code error;
   if (fs::symlink_status(out, error).type() == fs::file_type::not_found) {
-    staging.moveTo(out);
+    staging.moveIntoPlace();
   } else {
-    staging.replace(out);
+    // Looked at again: what was there may have changed while the build ran.
+    checkReplaceable(out);
+    staging.replaceTarget();
   }
   report.sort();
   return summary;

@@ -14,7 +14,7 @@ namespace hifz::content {
 struct BuildRequest {
   std::filesystem::path audio;  // a folder or a zip file of "SSSAAA.mp3"
   std::filesystem::path out;
-  bool force = false;       // replace an OUT that is already there
+  bool force = false;       // replace an OUT that is empty or holds only content made before
   std::vector<int> surahs;  // chapters to build by their number; empty for all 37
   std::filesystem::path quranChapters;
   // Set, from any thread, to give up: the build throws BuildStopped, with OUT
@@ -64,10 +64,11 @@ class BuildStopped : public ContentError {
 /// the chosen chapters. Files that cannot be read or are not MP3 are named and
 /// skipped, and so are files of verses a chapter does not have; verses without
 /// a usable file are left out of their chapter, which is still built. OUT is
-/// made beside itself and moved into place whole. Throws ContentError, with
-/// nothing written and OUT as it was, when OUT is there without `force`, when
-/// AUDIO cannot be opened or holds no verse of the chosen chapters, or when
-/// writing fails.
+/// made beside itself, with the permissions the umask gives, flushed to disk
+/// and moved into place whole. Throws ContentError, with nothing written and
+/// OUT as it was, when OUT is there without `force` or holds what is not the
+/// program's content, when AUDIO cannot be opened or holds no verse of the
+/// chosen chapters, or when writing fails (naming the file in OUT and why).
 BuildSummary buildRecitedContent(const BuildRequest& request, const BuildListener& listener);
 
 }  // namespace hifz::content

@@ -55,7 +55,8 @@ ChapterOutcome ChapterBuilder::build(std::size_t catalogIndex, const ChapterText
                  verseList(outcome.missing) + " missing; its menu offers the others");
   }
   throwIfStopped(stop_);
-  writeAll(staging_.path() / "data" / relativeFolder(chapter), chapterFolder, written);
+  staging_.writeAll(std::filesystem::path("data") / relativeFolder(chapter), chapterFolder,
+                    written);
   outcome.built = static_cast<int>(sounds.size());
   return outcome;
 }

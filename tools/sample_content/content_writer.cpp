@@ -90,12 +90,12 @@ ContentSummary writeSampleContent(const fs::path& applicationFolder,
 
   ContentSummary summary;
   StagingFolder staging(data);
-  writeAll(staging.path(), dataFolderFiles(plans), summary);
+  staging.writeAll("", dataFolderFiles(plans), summary);
   for (const ChapterPlan& plan : plans) {
-    writeAll(staging.path() / relativeFolder(plan.chapter), chapterFiles(plan), summary);
+    staging.writeAll(relativeFolder(plan.chapter), chapterFiles(plan), summary);
   }
   writeFile(applicationFolder / kBlankMovie, blankMovie(), summary);
-  staging.moveTo(data);
+  staging.moveIntoPlace();
   return summary;
 }
 
