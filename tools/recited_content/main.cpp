@@ -8,8 +8,10 @@
 #include <csignal>
 #include <cstdio>
 #include <exception>
+#include <string>
 
 #include "recited_content/progress.h"
+#include "recited_content/quiet_runtime_folder.h"
 #include "recited_content/recited_build.h"
 #include "sample_content/quran_text.h"
 
@@ -25,9 +27,10 @@ constexpr const char* kAbout =
     "OUT receives \"2 blank.gif\" and the data folder; put both beside the program.\n"
     "Each verse movie carries its MP3 as it is and shows the verse's text; the whole-chapter\n"
     "movie joins them (a verse of another rate or channel count is converted for it).\n"
-    "Missing verses are named and left out of their chapter's menu; files that are not MP3\n"
-    "are named and skipped. OUT is made beside itself and appears whole or not at all; one\n"
-    "that is there is left alone unless --force is given.\n"
+    "Missing verses are named and left out of their chapter's menu; files that cannot be read\n"
+    "or are not MP3 are named and skipped. OUT is made beside itself and appears whole or not\n"
+    "at all; one that is there is left alone unless --force is given, which replaces only an\n"
+    "empty folder or one holding just \"data\" and \"2 blank.gif\".\n"
     "Exit status: 0 when OUT was made, 1 when nothing was, 2 for a wrong command line.";
 
 bool readChapters(const QString& text, std::vector<int>& surahs) {
@@ -40,9 +43,15 @@ bool readChapters(const QString& text, std::vector<int>& surahs) {
   return !surahs.empty();
 }
 
+// "1 chapter", "2 chapters".
+std::string counted(int count, const std::string& noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  const hifz::content::QuietRuntimeFolder runtimeFolder;
   // Pictures are painted off screen; no display is needed.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
@@ -51,9 +60,11 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.setApplicationDescription(kAbout);
-  parser.addHelpOption();
-  parser.addVersionOption();
-  const QCommandLineOption force("force", "Replace OUT when it is already there.");
+  const QCommandLineOption help = parser.addHelpOption();
+  const QCommandLineOption version = parser.addVersionOption();
+  const QCommandLineOption force(
+      "force",
+      "Replace OUT when it is there and empty or holds only \"data\" and \"2 blank.gif\".");
   const QCommandLineOption chaptersOption(
       "chapters", "Build only these chapters, by number: 114,113,1 (the others are left out).",
       "list");
@@ -63,12 +74,23 @@ int main(int argc, char* argv[]) {
   parser.addOptions({force, chaptersOption, quranJson});
   parser.addPositionalArgument("AUDIO", "Folder or zip file of SSSAAA.mp3 files.");
   parser.addPositionalArgument("OUT", "The folder to make.");
-  parser.process(application);
+  // Parsed rather than processed: process() leaves by exit(), past the
+  // runtime folder's removal.
+  const bool parsed = parser.parse(QCoreApplication::arguments());
+  if (parsed && parser.isSet(help)) {
+    std::printf("%s", qPrintable(parser.helpText()));
+    return 0;
+  }
+  if (parsed && parser.isSet(version)) {
+    std::printf("hifz-build-content %s\n", HIFZ_VERSION);
+    return 0;
+  }
 
   hifz::content::BuildRequest request;
-  if (parser.positionalArguments().size() != 2 ||
+  if (!parsed || parser.positionalArguments().size() != 2 ||
       (parser.isSet(chaptersOption) &&
        !readChapters(parser.value(chaptersOption), request.surahs))) {
+    if (!parsed) std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
     std::fprintf(stderr, "%s\n", qPrintable(parser.helpText()));
     return 2;
   }
@@ -77,8 +99,10 @@ int main(int argc, char* argv[]) {
   request.force = parser.isSet(force);
   request.quranChapters = parser.value(quranJson).toStdString();
   request.stop = &stopAsked;
-  std::signal(SIGINT, askToStop);
-  std::signal(SIGTERM, askToStop);
+  // A closed terminal stops the build as Ctrl-C does, so nothing is left
+  // half made; a reader of the output that went away does not.
+  for (const int stopSignal : {SIGINT, SIGTERM, SIGHUP}) std::signal(stopSignal, askToStop);
+  std::signal(SIGPIPE, SIG_IGN);
 
   hifz::content::Progress progress(stdout, stderr, isatty(STDOUT_FILENO) != 0);
   try {
@@ -96,9 +120,10 @@ int main(int argc, char* argv[]) {
       converted += chapter.converted;
     }
     std::printf(
-        "hifz-build-content: %d chapters, %d verses (%d converted to join their chapter), %d "
-        "files, %.1f MB in %s, built in %.1f s\n",
-        chapters, verses, converted, summary.written.files,
+        "hifz-build-content: %s, %s (%d converted to join their chapter), %s, %.1f MB in "
+        "%s, built in %.1f s\n",
+        counted(chapters, "chapter").c_str(), counted(verses, "verse").c_str(), converted,
+        counted(summary.written.files, "file").c_str(),
         static_cast<double>(summary.written.bytes) / 1e6, request.out.c_str(),
         static_cast<double>(clock.elapsed()) / 1000);
     return 0;

@@ -22,6 +22,7 @@ struct Mp3Audio {
   Mp3Format format;
   std::uint32_t samples = 0;  // per channel, all frames decoded
   std::vector<std::uint8_t> frames;
+  std::vector<std::string> notes;  // what reading left out that a user may want to know
 
   double seconds() const { return static_cast<double>(samples) / format.sampleRate; }
 };
@@ -31,10 +32,12 @@ struct Mp3Problem {
   std::string why;
 };
 
-/// Reads the frames of an MP3 file from their headers (nothing is decoded):
-/// ID3v2 tags before the first frame and ID3v1, APE or Lyrics tags after the
-/// last are skipped. Anything else that is not a whole layer III frame of the
-/// first frame's format is a problem, and so is a file with no audio frame.
+/// Reads the frames of an MP3 file from their headers (nothing is decoded), as
+/// players do: ID3v2 tags before the first frame and ID3v1, APE or Lyrics3
+/// tags after the last are skipped; a last frame cut short, stray bytes
+/// between frames and bytes after the last frame are left out, with a note.
+/// A file without a layer III frame is a problem, and so are free-format
+/// frames and frames of a second format.
 std::variant<Mp3Audio, Mp3Problem> readMp3(std::span<const std::uint8_t> file);
 
 /// Joins sounds of one format, in order.

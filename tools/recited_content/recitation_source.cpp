@@ -1,12 +1,8 @@
 #include "recited_content/recitation_source.h"
 
-#include <zip.h>
-
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <map>
-#include <mutex>
 
 #include "sample_content/content_error.h"
 
@@ -15,89 +11,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr std::size_t kChunk = 64 * 1024;
+
 std::string baseName(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
+  const std::size_t separator = path.find_last_of("/\\");
+  return separator == std::string::npos ? path : path.substr(separator + 1);
 }
-
-class FolderSource : public RecitationSource {
- public:
-  explicit FolderSource(const fs::path& folder) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
-      if (it->is_regular_file()) names.push_back(it->path().string());
-    }
-    if (error) throw ContentError("cannot list " + folder.string() + ": " + error.message());
-    index(std::move(names));
-  }
-
-  std::vector<std::uint8_t> read(const VerseFile& file) const override {
-    std::ifstream in(file.name, std::ios::binary | std::ios::ate);
-    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
-    std::vector<std::uint8_t> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
-    in.seekg(0);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (size < 0 || !in) throw ContentError("cannot read " + file.name);
-    return bytes;
-  }
-};
-
-class ZipSource : public RecitationSource {
- public:
-  explicit ZipSource(const fs::path& path) : path_(path.string()) {
-    int error = 0;
-    archive_ = zip_open(path_.c_str(), ZIP_RDONLY, &error);
-    if (archive_ == nullptr) {
-      zip_error_t why;
-      zip_error_init_with_code(&why, error);
-      const std::string message = zip_error_strerror(&why);
-      zip_error_fini(&why);
-      throw ContentError(path_ + " is neither a folder nor a zip file we can read (" + message +
-                         ")");
-    }
-    std::vector<std::string> names;
-    const zip_int64_t count = zip_get_num_entries(archive_, 0);
-    for (zip_int64_t i = 0; i < count; ++i) {
-      const char* name = zip_get_name(archive_, static_cast<zip_uint64_t>(i), 0);
-      if (name != nullptr) {
-        names.push_back(path_ + ":" + name);
-        entries_[names.back()] = static_cast<zip_uint64_t>(i);
-      }
-    }
-    index(std::move(names));
-  }
-  ~ZipSource() override { zip_discard(archive_); }
-  ZipSource(const ZipSource&) = delete;
-  ZipSource& operator=(const ZipSource&) = delete;
-
-  std::vector<std::uint8_t> read(const VerseFile& file) const override {
-    // One archive handle serves every thread, one at a time.
-    const std::lock_guard lock(mutex_);
-    const zip_uint64_t entry = entries_.at(file.name);
-    zip_stat_t stat;
-    zip_file_t* in = nullptr;
-    if (zip_stat_index(archive_, entry, 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0 ||
-        (in = zip_fopen_index(archive_, entry, 0)) == nullptr) {
-      throw ContentError("cannot read " + file.name + ": " + zip_strerror(archive_));
-    }
-    std::vector<std::uint8_t> bytes(stat.size);
-    const zip_int64_t got = zip_fread(in, bytes.data(), bytes.size());
-    const std::string why = zip_file_strerror(in);
-    zip_fclose(in);
-    if (got < 0 || static_cast<zip_uint64_t>(got) != stat.size) {
-      throw ContentError("cannot read " + file.name + ": " + why);
-    }
-    return bytes;
-  }
-
- private:
-  std::string path_;
-  zip_t* archive_ = nullptr;
-  std::map<std::string, zip_uint64_t> entries_;
-  mutable std::mutex mutex_;
-};
 
 }  // namespace
 
@@ -113,23 +32,56 @@ std::pair<int, int> verseOfFileName(const std::string& fileName) {
   return {std::stoi(name.substr(0, 3)), std::stoi(name.substr(3, 3))};
 }
 
+FileBytes readVerseBytes(std::uint64_t declared,
+                         const std::function<std::int64_t(std::span<std::uint8_t>)>& readSome,
+                         const std::function<std::string()>& whyNot) {
+  if (declared > kMostVerseBytes) {
+    return ReadProblem{"it is " + std::to_string(declared) + " bytes, more than the " +
+                       std::to_string(kMostVerseBytes / 1'000'000) + " MB one verse may have"};
+  }
+  std::vector<std::uint8_t> bytes;
+  for (;;) {
+    const std::size_t had = bytes.size();
+    bytes.resize(had + kChunk);
+    const std::int64_t got = readSome(std::span(bytes).subspan(had));
+    if (got < 0) return ReadProblem{whyNot()};
+    bytes.resize(had + static_cast<std::size_t>(got));
+    if (got == 0) break;
+    if (bytes.size() > declared) {
+      return ReadProblem{"more data than the " + std::to_string(declared) + " bytes it declares"};
+    }
+  }
+  if (bytes.size() < declared) {
+    return ReadProblem{"its data ends after " + std::to_string(bytes.size()) + " of the " +
+                       std::to_string(declared) + " bytes it declares"};
+  }
+  return bytes;
+}
+
 std::unique_ptr<RecitationSource> RecitationSource::open(const fs::path& path) {
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
-  if (status.type() == fs::file_type::directory) return std::make_unique<FolderSource>(path);
-  if (status.type() == fs::file_type::regular) return std::make_unique<ZipSource>(path);
+  if (status.type() == fs::file_type::directory) return openRecitationFolder(path);
+  if (status.type() == fs::file_type::regular) return openRecitationZip(path);
   throw ContentError(path.string() + " is neither a folder nor a zip file");
 }
 
-void RecitationSource::index(std::vector<std::string> names) {
-  std::sort(names.begin(), names.end());
-  std::map<std::pair<int, int>, std::string> found;
-  for (std::string& name : names) {
-    const auto verse = verseOfFileName(name);
-    if (verse.first == 0) continue;
-    if (!found.emplace(verse, name).second) duplicates_.push_back(std::move(name));
+void RecitationSource::index(std::vector<std::string> paths, const std::string& shownPrefix) {
+  std::sort(paths.begin(), paths.end());
+  std::map<std::pair<int, int>, VerseFile> found;
+  for (std::string& path : paths) {
+    const auto [surah, verse] = verseOfFileName(path);
+    if (surah == 0) continue;
+    std::string name = shownPrefix + path;
+    const auto first = found.find({surah, verse});
+    if (first != found.end()) {
+      duplicates_.push_back({std::move(name), first->second.name});
+    } else {
+      found.emplace(std::pair{surah, verse},
+                    VerseFile{surah, verse, std::move(path), std::move(name)});
+    }
   }
-  for (auto& [verse, name] : found) verses_.push_back({verse.first, verse.second, std::move(name)});
+  for (auto& [verse, file] : found) verses_.push_back(std::move(file));
 }
 
 }  // namespace hifz::content

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "recited_content/mp3_convert.h"
+#include "sample_content/content_error.h"
 #include "sample_content/verse_movies.h"
 #include "sample_content/verse_page.h"
 
@@ -11,7 +12,6 @@ namespace hifz::content {
 namespace {
 
 constexpr std::uint64_t kFramesPerSecond = static_cast<std::uint64_t>(kFrameRate);
-constexpr int kMostFrames = 65535;
 // MP3 and the pictures' bitmaps are compressed already: packing the movie
 // again would cost more time than it saves room.
 constexpr swf::Compression kMovieCompression = swf::Compression::kNone;
@@ -36,10 +36,12 @@ SoundTrack soundTrack(const Mp3Audio& audio) {
   };
 }
 
-Mp3Format mostCommonFormat(const std::map<int, Mp3Audio>& sounds) {
+constexpr const char* kTooLong = "the chapter is longer than a movie can be (43 minutes)";
+
+Mp3Format mostCommonFormat(const std::map<int, VerseSound>& sounds) {
   std::map<std::pair<int, int>, int> counts;
-  for (const auto& [verse, audio] : sounds) {
-    ++counts[{audio.format.sampleRate, audio.format.channels}];
+  for (const auto& [verse, sound] : sounds) {
+    ++counts[{sound.audio.format.sampleRate, sound.audio.format.channels}];
   }
   const auto most =
       std::max_element(counts.begin(), counts.end(),
@@ -65,8 +67,15 @@ std::vector<VerseStretch> stretchesOf(const std::vector<std::pair<int, const Mp3
   const std::uint64_t end = std::max(start + 1, (samples * kFramesPerSecond + sampleRate - 1) /
                                                     static_cast<std::uint64_t>(sampleRate));
   stretches.back().frames = static_cast<int>(end - start);
-  totalFrames = static_cast<int>(std::min<std::uint64_t>(end, kMostFrames + 1));
+  totalFrames = static_cast<int>(std::min<std::uint64_t>(end, kMostMovieFrames + 1));
   return stretches;
+}
+
+// Told before any verse is converted, so that no time goes into that.
+bool longerThanAMovie(const std::map<int, VerseSound>& sounds) {
+  double seconds = 0;
+  for (const auto& [verse, sound] : sounds) seconds += sound.audio.seconds();
+  return seconds * kFrameRate > kMostMovieFrames;
 }
 
 }  // namespace
@@ -76,7 +85,7 @@ int framesFor(const Mp3Audio& audio) {
   return static_cast<int>((audio.samples * kFramesPerSecond + rate - 1) / rate);
 }
 
-RecitedMovies recitedMovies(const ChapterPlan& plan, const std::map<int, Mp3Audio>& sounds) {
+RecitedMovies recitedMovies(const ChapterPlan& plan, const std::map<int, VerseSound>& sounds) {
   RecitedMovies result;
 
   std::vector<Picture> words(static_cast<std::size_t>(plan.text.verses.size()));
@@ -84,25 +93,36 @@ RecitedMovies recitedMovies(const ChapterPlan& plan, const std::map<int, Mp3Audi
     Picture& picture = words[static_cast<std::size_t>(verse.verse - 1)];
     picture = verseWords(verse.text);
     result.files.push_back(
-        {verse.fileName,
-         verseMovie(plan, verse, picture, soundTrack(sounds.at(verse.verse)), kMovieCompression)});
+        {verse.fileName, verseMovie(plan, verse, picture, soundTrack(sounds.at(verse.verse).audio),
+                                    kMovieCompression)});
   }
 
+  if (longerThanAMovie(sounds)) {
+    result.wholeLeftOut = kTooLong;
+    return result;
+  }
   const Mp3Format format = mostCommonFormat(sounds);
   std::map<int, Mp3Audio> alike;
   std::vector<std::pair<int, const Mp3Audio*>> parts;
-  for (const auto& [verse, audio] : sounds) {
-    if (audio.format == format) {
-      parts.emplace_back(verse, &audio);
-    } else {
-      parts.emplace_back(verse, &alike.emplace(verse, converted(audio, format)).first->second);
-      ++result.converted;
+  for (const auto& [verse, sound] : sounds) {
+    if (sound.audio.format == format) {
+      parts.emplace_back(verse, &sound.audio);
+      continue;
     }
+    try {
+      parts.emplace_back(verse,
+                         &alike.emplace(verse, converted(sound.audio, format)).first->second);
+    } catch (const ContentError& error) {
+      result.wholeLeftOut =
+          sound.fileName + " could not be converted to join the others (" + error.what() + ")";
+      return result;
+    }
+    ++result.converted;
   }
   int totalFrames = 0;
   const std::vector<VerseStretch> stretches = stretchesOf(parts, format.sampleRate, totalFrames);
-  if (totalFrames > kMostFrames) {
-    result.wholeLeftOut = "the chapter is longer than a movie can be (43 minutes)";
+  if (totalFrames > kMostMovieFrames) {
+    result.wholeLeftOut = kTooLong;
     return result;
   }
   std::vector<const Mp3Audio*> pieces;

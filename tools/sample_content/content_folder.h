@@ -23,34 +23,38 @@ struct ContentSummary {
 /// Makes the folder and those above it; throws ContentError when it cannot.
 void makeFolder(const std::filesystem::path& folder);
 
-/// Writes `bytes` to `path`, counting it in `summary`; throws ContentError
-/// when it cannot.
+/// Writes `bytes` to `path`, counting it in `summary`; throws ContentError,
+/// with the file and the reason, when it cannot.
 void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes,
                ContentSummary& summary);
 
-/// Writes the files into `folder`, making it and the folders their paths name.
-void writeAll(const std::filesystem::path& folder, const std::vector<ContentFile>& files,
-              ContentSummary& summary);
-
 /// A new, hidden folder beside `target` where content is made, so that
-/// `target` appears whole or not at all. It is removed with everything in it
-/// unless it was moved into place.
+/// `target` appears whole or not at all. It is made as `mkdir` makes a folder,
+/// with the permissions the umask leaves, and removed with everything in it
+/// unless it was moved into place. Its errors name files as they will lie in
+/// `target`, never the hidden folder.
 class StagingFolder {
  public:
   /// Throws ContentError when the folder cannot be made.
-  explicit StagingFolder(const std::filesystem::path& target);
+  explicit StagingFolder(std::filesystem::path target);
   ~StagingFolder();
   StagingFolder(const StagingFolder&) = delete;
   StagingFolder& operator=(const StagingFolder&) = delete;
 
-  const std::filesystem::path& path() const { return path_; }
-  /// Moves the folder to the target, which must not exist by then.
-  void moveTo(const std::filesystem::path& target);
-  /// Puts the folder in the target's place in one step; what was there is
-  /// then removed.
-  void replace(const std::filesystem::path& target);
+  /// Writes the files into `folder`, a folder inside it ("" for its top),
+  /// making the folders their paths name. Safe to call from several threads.
+  void writeAll(const std::filesystem::path& folder, const std::vector<ContentFile>& files,
+                ContentSummary& summary) const;
+  /// Flushes it to disk and moves it to the target, which must not exist by then.
+  void moveIntoPlace();
+  /// Flushes it to disk and puts it in the target's place in one step; what
+  /// was there is then removed.
+  void replaceTarget();
 
  private:
+  void flush() const;
+
+  std::filesystem::path target_;
   std::filesystem::path path_;
 };
 

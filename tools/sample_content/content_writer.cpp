@@ -63,7 +63,8 @@ std::vector<ContentFile> chapterFiles(const ChapterPlan& plan) {
   return files;
 }
 
-std::vector<ContentFile> dataFolderFiles(const std::vector<ChapterPlan>& plans, VerseSound sound) {
+std::vector<ContentFile> dataFolderFiles(const std::vector<ChapterPlan>& plans,
+                                         ContentSound sound) {
   std::vector<ContentFile> files = {
       {"startUp.gif", startUpMovie(sound)},
       {"topmenu.gif", topMenuMovie()},
@@ -91,18 +92,18 @@ ContentSummary writeSampleContent(const fs::path& applicationFolder,
 
   ContentSummary summary;
   StagingFolder staging(data);
-  writeAll(staging.path(), dataFolderFiles(plans, VerseSound::Tone), summary);
+  staging.writeAll("", dataFolderFiles(plans, ContentSound::Tone), summary);
   for (const ChapterPlan& plan : plans) {
-    writeAll(staging.path() / relativeFolder(plan.chapter), chapterFiles(plan), summary);
+    staging.writeAll(relativeFolder(plan.chapter), chapterFiles(plan), summary);
   }
   constexpr std::string_view note =
       "Sample content made by hifz-make-content: the verses' sound is a synthetic tone, not a "
       "recitation. hifz-build-content, or \"hifz --add-reciter\", makes content from a "
       "reciter's files.\n";
-  writeFile(staging.path() / kSampleNote, std::vector<std::uint8_t>(note.begin(), note.end()),
-            summary);
+  staging.writeAll("", {{kSampleNote, std::vector<std::uint8_t>(note.begin(), note.end())}},
+                   summary);
   writeFile(applicationFolder / kBlankMovie, blankMovie(), summary);
-  staging.moveTo(data);
+  staging.moveIntoPlace();
   return summary;
 }
 

@@ -36,7 +36,7 @@ std::vector<ContentFile> chapterFiles(const ChapterPlan& plan);
 /// click sound and the four chapter lists. `plans` are all 37 chapters, in
 /// catalog order; the lists show their names and verse counts. The banner
 /// says what the verses sound like.
-std::vector<ContentFile> dataFolderFiles(const std::vector<ChapterPlan>& plans, VerseSound sound);
+std::vector<ContentFile> dataFolderFiles(const std::vector<ChapterPlan>& plans, ContentSound sound);
 
 /// Makes the sample content for the program in `applicationFolder`: "2 blank.gif"
 /// there, and everything else in its folder "data". Refuses, with a

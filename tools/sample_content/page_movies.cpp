@@ -69,7 +69,7 @@ std::vector<std::uint8_t> blankMovie() {
   return packed(movie);
 }
 
-std::vector<std::uint8_t> startUpMovie(VerseSound sound) {
+std::vector<std::uint8_t> startUpMovie(ContentSound sound) {
   const QRect stage(QPoint(0, 0), kBannerStage);
   return stillMovie(
       kBannerStage,
@@ -77,7 +77,7 @@ std::vector<std::uint8_t> startUpMovie(VerseSound sound) {
                    QRect(10, 12, stage.width() - 20, 80)),
        textPicture(QString::fromUtf8("استمع إلى الآية، ثم ردّدها حتى تحفظها"), labelFont(26), kCream,
                    QRect(10, 96, stage.width() - 20, 50)),
-       textPicture(sound == VerseSound::Tone
+       textPicture(sound == ContentSound::Tone
                        ? QString::fromUtf8("محتوى تجريبي: النص العثماني من موسوعة القرآن الكريم،\n"
                                            "والصوت نغمة بديلة، وليس تلاوة")
                        : QString::fromUtf8("النص العثماني من موسوعة القرآن الكريم،\n"

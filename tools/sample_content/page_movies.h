@@ -10,10 +10,10 @@ namespace hifz::content {
 /// "2 blank.gif": one empty frame.
 std::vector<std::uint8_t> blankMovie();
 /// What the verses of a content sound like, which its banner tells.
-enum class VerseSound { Tone, Recitation };
+enum class ContentSound { Tone, Recitation };
 
 /// "startUp.gif": the banner of the menu screen.
-std::vector<std::uint8_t> startUpMovie(VerseSound sound);
+std::vector<std::uint8_t> startUpMovie(ContentSound sound);
 /// "ding.gif": the click sound, once.
 std::vector<std::uint8_t> dingMovie();
 /// "words.gif": a few of the chapter's longer words in a list.

@@ -1,0 +1,84 @@
+#include "recited_content/recited_chapter.h"
+
+#include "recited_content/mp3_frames.h"
+#include "sample_content/content_writer.h"
+
+namespace hifz::content {
+namespace {
+
+std::string verseList(const std::vector<int>& verses) {
+  std::string list;
+  for (const int verse : verses) list += (list.empty() ? "" : ", ") + std::to_string(verse);
+  return list;
+}
+
+}  // namespace
+
+std::string chapterName(const CatalogChapter& chapter) {
+  return relativeFolder(chapter) + " (" + std::to_string(chapter.surah) + ")";
+}
+
+void throwIfStopped(const std::atomic<bool>* stop) {
+  if (stop != nullptr && *stop) throw BuildStopped();
+}
+
+ChapterOutcome ChapterBuilder::build(std::size_t catalogIndex, const ChapterText& text,
+                                     const VerseFiles& files, ContentSummary& written) const {
+  const CatalogChapter& chapter = catalog()[catalogIndex];
+  ChapterOutcome outcome{chapterName(chapter), static_cast<int>(text.verses.size()), 0, {}, 0};
+  std::map<int, VerseSound> sounds;
+  for (int verse = 1; verse <= outcome.verses; ++verse) {
+    throwIfStopped(stop_);
+    const auto file = files.find(verse);
+    std::optional<VerseSound> verseSound;
+    if (file != files.end()) verseSound = sound(file->second);
+    if (verseSound) {
+      sounds.emplace(verse, std::move(*verseSound));
+    } else {
+      outcome.missing.push_back(verse);
+    }
+  }
+  if (sounds.empty()) return outcome;
+
+  std::map<int, int> frames;
+  for (const auto& [verse, verseSound] : sounds) frames.emplace(verse, framesFor(verseSound.audio));
+  const ChapterPlan plan = planRecitedChapter(catalogIndex, text, frames);
+  std::vector<ContentFile> chapterFolder = chapterPages(plan);
+  RecitedMovies movies = recitedMovies(plan, sounds);
+  outcome.converted = movies.converted;
+  for (ContentFile& movie : movies.files) chapterFolder.push_back(std::move(movie));
+  if (!movies.wholeLeftOut.empty()) {
+    report_.note(outcome.name + ": no whole-chapter movie, " + movies.wholeLeftOut);
+  }
+  if (!outcome.missing.empty()) {
+    report_.tell(outcome.name + ": verse" + (outcome.missing.size() > 1 ? "s " : " ") +
+                 verseList(outcome.missing) + " missing; its menu offers the others");
+  }
+  throwIfStopped(stop_);
+  staging_.writeAll(std::filesystem::path("data") / relativeFolder(chapter), chapterFolder,
+                    written);
+  outcome.built = static_cast<int>(sounds.size());
+  return outcome;
+}
+
+std::optional<VerseSound> ChapterBuilder::sound(const VerseFile& file) const {
+  FileBytes bytes = source_.read(file);
+  if (const auto* problem = std::get_if<ReadProblem>(&bytes)) {
+    report_.skipped(file.name, "cannot be read (" + problem->why + ")");
+    return std::nullopt;
+  }
+  auto audio = readMp3(std::get<std::vector<std::uint8_t>>(bytes));
+  if (const auto* problem = std::get_if<Mp3Problem>(&audio)) {
+    report_.skipped(file.name, "not usable MP3 (" + problem->why + ")");
+    return std::nullopt;
+  }
+  VerseSound verse{file.name, std::get<Mp3Audio>(std::move(audio))};
+  if (framesFor(verse.audio) > kMostMovieFrames) {
+    report_.skipped(file.name, "longer than a movie can be (43 minutes)");
+    return std::nullopt;
+  }
+  for (const std::string& note : verse.audio.notes) report_.note(file.name + ": " + note);
+  return verse;
+}
+
+}  // namespace hifz::content

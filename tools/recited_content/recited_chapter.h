@@ -1,0 +1,51 @@
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "recited_content/build_report.h"
+#include "recited_content/recitation_source.h"
+#include "recited_content/recited_build.h"
+#include "recited_content/recited_movies.h"
+#include "sample_content/catalog.h"
+#include "sample_content/content_folder.h"
+#include "sample_content/quran_text.h"
+
+namespace hifz::content {
+
+/// A chapter's verse files by verse number.
+using VerseFiles = std::map<int, VerseFile>;
+
+/// "1-1/An Nas (114)".
+std::string chapterName(const CatalogChapter& chapter);
+
+/// Throws BuildStopped when `stop` is set.
+void throwIfStopped(const std::atomic<bool>* stop);
+
+/// Builds chapter folders from their verses' files, telling of each file that
+/// is skipped; safe to use from several threads.
+class ChapterBuilder {
+ public:
+  ChapterBuilder(const RecitationSource& source, const StagingFolder& staging, BuildReport& report,
+                 const std::atomic<bool>* stop)
+      : source_(source), staging_(staging), report_(report), stop_(stop) {}
+
+  /// Builds the chapter's folder in the data folder unless none of its verses
+  /// has a usable sound.
+  ChapterOutcome build(std::size_t catalogIndex, const ChapterText& text, const VerseFiles& files,
+                       ContentSummary& written) const;
+
+ private:
+  // The verse's sound, or nothing when its file is skipped.
+  std::optional<VerseSound> sound(const VerseFile& file) const;
+
+  const RecitationSource& source_;
+  const StagingFolder& staging_;
+  BuildReport& report_;
+  const std::atomic<bool>* stop_;
+};
+
+}  // namespace hifz::content
