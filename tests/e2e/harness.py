@@ -367,9 +367,17 @@ class Program:
         return os.path.join(self.app, "data", *parts)
 
     def start(self):
+        self.launch()
+        return self.wait_for_menu()
+
+    def launch(self):
+        """Starts the process; what it shows first is the caller's to wait for."""
         with open(self.log_path, "w") as log:
             self.process = subprocess.Popen([os.path.join(self.app, os.path.basename(self.tools.program))],
                                             stderr=log, stdout=log, env=self.env)
+
+    def wait_for_menu(self):
+        """Waits for the main window and its top menu."""
         self.window = wait_until("the main window", self.find_window, 60, interval=0.1)
         self.recorder = Recorder()
         self.wait_for_stage_colour("the top menu", "TopMenu", "topMenu",
