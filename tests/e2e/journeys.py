@@ -9,6 +9,7 @@ went as the learner expects, 1 with the reason otherwise.
 import argparse
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -464,11 +465,11 @@ def close_window(program):
     expect_clean_exit(program)
 
 
-def expect_clean_exit(program):
+def expect_clean_exit(program, expected=0):
     status = program.wait_for_exit(20)
     log = program.log()
     print(f"exit status {status}")
-    check(status == 0, f"the process ended with status {status}:\n{log[-2000:]}")
+    check(status == expected, f"the process ended with status {status}:\n{log[-2000:]}")
     for sign in ("double free", "corruption", "Aborted", "Segmentation"):
         check(sign not in log, f"stderr says \"{sign}\":\n{log[-2000:]}")
 
@@ -579,13 +580,35 @@ def full_screen(program):
     print(f"restored: screen {start[0]} x {start[1]}, window at {restored}")
 
 
+@journey
+def end_in_full_screen(program):
+    """Asked to end by a signal while in full screen, the program puts the
+    screen's size back and ends as a close of its window does."""
+    server = program.server
+    start = server.screen_size()
+    point = background_point(program.layout)
+    cases = [(signal.SIGTERM, 0), (signal.SIGHUP, 0), (signal.SIGINT, 128 + signal.SIGINT)]
+    for number, (sent, expected) in enumerate(cases):
+        if number:
+            program.recorder.stop()
+            program.start()
+        program.click_at(point, double=True)
+        wait_until("the screen to become 800 x 600", lambda: server.screen_size() == (800, 600), 20)
+        print(f"{sent.name} in full screen")
+        program.process.send_signal(sent)
+        expect_clean_exit(program, expected)
+        size = server.screen_size()
+        print(f"screen afterwards: {size[0]} x {size[1]}")
+        check(size == start, f"{sent.name}: the screen stayed {size[0]} x {size[1]}")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("journey", choices=sorted(JOURNEYS))
     for option in ("program", "make-content", "layout", "close-window"):
         parser.add_argument("--" + option, required=True)
     tools = parser.parse_args()
-    server = DummyServer() if tools.journey == "full-screen" else None
+    server = DummyServer() if tools.journey in ("full-screen", "end-in-full-screen") else None
     program = harness.Program(tools, display=server.display if server else None)
     program.server = server
     try:
