@@ -55,12 +55,14 @@ PageView::PageView(const QDir& rufflePackage, QWidget* parent)
   setPage(page_);
   setContextMenuPolicy(Qt::NoContextMenu);
   connect(page_, &QWebEnginePage::renderProcessTerminated, this,
+          // The window's page lives as long as the program: however its
+          // process ended, even in good order, the page is gone.
           [this](QWebEnginePage::RenderProcessTerminationStatus status, int exitCode) {
-            if (status == QWebEnginePage::NormalTerminationStatus) return;
             bridge_->pageLost();
-            const char* how = status == QWebEnginePage::CrashedTerminationStatus ? "crashed"
-                              : status == QWebEnginePage::KilledTerminationStatus
-                                  ? "was killed"
+            const char* how = status == QWebEnginePage::CrashedTerminationStatus  ? "crashed"
+                              : status == QWebEnginePage::KilledTerminationStatus ? "was killed"
+                              : status == QWebEnginePage::NormalTerminationStatus
+                                  ? "ended"
                                   : "ended abnormally";
             emit renderProcessLost(QStringLiteral("%1, exit code %2").arg(how).arg(exitCode));
           });

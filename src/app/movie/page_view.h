@@ -33,8 +33,8 @@ class PageView final : public QWebEngineView {
   PageSchemeHandler& files() { return *files_; }
 
  signals:
-  /// The process that drew the page ended abnormally; the page is blank and
-  /// the bridge has forgotten it. `how` says how it ended, for the log.
+  /// The process that drew the page ended, whatever way; the page is blank
+  /// and the bridge has forgotten it. `how` says how it ended, for the log.
   void renderProcessLost(const QString& how);
 
  private:
