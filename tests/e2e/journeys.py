@@ -605,7 +605,8 @@ def end_in_full_screen(program):
 @journey
 def no_sound_server(program):
     """Without a sound server the program says it cannot open the mixer, then
-    starts whole: its menus answer clicks down to a chapter's menu."""
+    starts whole: its menus answer clicks down to a chapter's menu. SIGTERM
+    while the notice waits ends it with status 0."""
     program.launch()
     notice = wait_until("the mixer notice", lambda: program.find_window("^Hifz$"), 60, 0.1)
     check(not program.find_window(), "the main window showed before the notice was answered")
@@ -614,6 +615,15 @@ def no_sound_server(program):
     chapter = first_chapter(program)
     program.choose_chapter(chapter)
     print(f"after the notice, the menu of {chapter['folder']} showed")
+    # Asked to end while the notice still waits, it ends as a close does.
+    program.process.kill()
+    program.process.wait()
+    program.recorder.stop()
+    program.recorder = None
+    program.launch()
+    wait_until("the mixer notice again", lambda: program.find_window("^Hifz$"), 60, 0.1)
+    program.process.send_signal(signal.SIGTERM)
+    expect_clean_exit(program)
 
 
 # Journeys that start the program themselves, in an environment of their own.
