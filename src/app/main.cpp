@@ -25,6 +25,7 @@
 #include "platform/qt_services.h"
 #include "platform/user_settings.h"
 #include "platform/xrandr_display.h"
+#include "quit_signals.h"
 #include "recitation/sequencer.h"
 #include "reciter/reciter_dialog.h"
 #include "sample_notice.h"
@@ -172,7 +173,18 @@ int main(int argc, char** argv) {
         QCoreApplication::exit(1);
       });
 
+  // Asked to end, the program ends as its window's close ends it: the
+  // display mode it set is put back.
+  hifz::QuitSignals quitSignals([&window](int signal) {
+    window.close();
+    // After the close's own quit, which ends with status 0.
+    QCoreApplication::exit(hifz::QuitSignals::exitStatus(signal));
+  });
+
   form.window().onLoad();
+  // Taken during start-up's own notice, before the event loop runs: that loop
+  // would not know it was asked to end.
+  if (const auto signal = quitSignals.received()) return hifz::QuitSignals::exitStatus(*signal);
   window.show();
   hifz::UserSettings settings;
   hifz::tellAboutSampleContent(folder, msgForm, settings);

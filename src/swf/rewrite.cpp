@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <set>
 #include <string>
 
 #include "swf/actions.h"
@@ -78,21 +77,22 @@ struct Heartbeat {
   uint16_t depth = 0;
 };
 
-// A character id no tag of the movie defines, and a depth above the root's.
-// Depths from 16384 up belong to clips made by script, which would replace it.
-Heartbeat heartbeatFor(const Movie& movie) {
-  std::set<uint16_t> ids;
+// A character id no tag of the movie defines, the highest free one, and a
+// depth above the root's. Depths from 16384 up belong to clips made by
+// script, which would replace it. None when the movie takes every id.
+std::optional<Heartbeat> heartbeatFor(const Movie& movie) {
+  std::vector<bool> taken(size_t{UINT16_MAX} + 1, false);
   uint16_t deepest = 0;
   for (const Tag& tag : movie.tags) {
     const std::span<const uint8_t> body = movie.body(tag);
-    if (definesCharacter(tag.code) && body.size() >= 2) {
-      ids.insert(static_cast<uint16_t>(body[0] | body[1] << 8));
-    }
+    if (definesCharacter(tag.code) && body.size() >= 2)
+      taken[size_t{body[0]} | size_t{body[1]} << 8] = true;
     if (auto depth = placedDepth(movie, tag)) deepest = std::max(deepest, *depth);
   }
+  const auto highestFree = std::find(taken.rbegin(), taken.rend(), false);
+  if (highestFree == taken.rend()) return std::nullopt;
   Heartbeat heartbeat;
-  heartbeat.id = UINT16_MAX;
-  while (ids.contains(heartbeat.id)) --heartbeat.id;
+  heartbeat.id = static_cast<uint16_t>(taken.rend() - highestFree - 1);
   heartbeat.depth = static_cast<uint16_t>(std::min(deepest + 1, 16383));
   return heartbeat;
 }
@@ -143,19 +143,21 @@ Result<Rewritten> rewriteForSlot(std::span<const uint8_t> input, const RewriteOp
     return result;
   }
 
+  const std::optional<Heartbeat> heartbeat = heartbeatFor(*movie);
+  if (!heartbeat) return Error{ErrorCode::kTooLarge, "every character id is taken"};
+
   const std::span<const uint8_t> bytes = movie->bytes;
   ByteWriter out;
   // The decoded header, whose length is patched below, then frame size, rate and count.
   out.bytes(bytes.first(movie->tagsOffset));
   const size_t last = starts.size() - 1;
-  const Heartbeat heartbeat = heartbeatFor(*movie);
   size_t frame = 0;
   for (size_t i = 0; i <= movie->tags.size(); ++i) {
     while (frame < starts.size() && starts[frame] == i) {
       const bool stop =
           (frame == last && options.stopOnLastFrame) || (frame == 0 && options.stopOnFirstFrame);
       writeFrameActions(out, frame, stop);
-      if (frame == 0) writeHeartbeat(out, heartbeat);
+      if (frame == 0) writeHeartbeat(out, *heartbeat);
       ++frame;
     }
     if (i == movie->tags.size()) break;

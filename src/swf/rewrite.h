@@ -46,7 +46,9 @@ struct Rewritten {
 // actions so it runs first, the ticking clip (an empty two-frame clip placed in
 // the first frame under a character id and above every depth the movie uses),
 // plus the stops asked for in `options`. Fails on what
-// readMovie refuses and on movies of more than 65535 frames.
+// readMovie refuses, on movies of more than 65535 frames and on movies that
+// define every character id, which leave the clip none: such a movie is no
+// recitation, and the slot shows nothing as for any movie it cannot read.
 Result<Rewritten> rewriteForSlot(std::span<const uint8_t> movie,
                                  const RewriteOptions& options = {});
 

@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
+#include <QWebEnginePage>
 #include <memory>
 
 #include "controls/simple_controls.h"
@@ -36,6 +37,22 @@ TEST(PageTest, AMovieReachesNoNetworkAndNoOtherPage) {
   runFor(300);
   EXPECT_FALSE(server.hasPendingConnections());
   EXPECT_EQ(page.url(), home);
+}
+
+TEST(PageTest, ThePageIsLostHoweverItsProcessEnded) {
+  PageView& page = sharedPage();
+  QSignalSpy lost(&page, &PageView::renderProcessLost);
+  const QWebEnginePage::RenderProcessTerminationStatus statuses[] = {
+      QWebEnginePage::NormalTerminationStatus, QWebEnginePage::AbnormalTerminationStatus,
+      QWebEnginePage::CrashedTerminationStatus, QWebEnginePage::KilledTerminationStatus};
+  for (const auto status : statuses) {
+    lost.clear();
+    emit page.page()->renderProcessTerminated(status, 0);
+    ASSERT_EQ(lost.count(), 1) << status;
+    EXPECT_FALSE(page.bridge().isReady()) << status;
+    page.reloadPage();
+    ASSERT_TRUE(waitUntil([&] { return page.bridge().isReady(); }, 30000)) << status;
+  }
 }
 
 void place(Control& control, Control& container, QRect pixels) {

@@ -32,5 +32,9 @@ std::vector<std::uint8_t> timelineMovie(int frames,
                                         const std::optional<swf::Pcm>& stream = {});
 /// One frame filled by a button that sends fscommand(command, args) when clicked.
 std::vector<std::uint8_t> buttonMovie(std::string_view command, std::string_view args);
+/// timelineMovie(frames) whose first frame first runs
+/// flash.external.ExternalInterface.call(function), `function` being the
+/// page script's text that the call names.
+std::vector<std::uint8_t> externalCallMovie(int frames, std::string_view function);
 
 }  // namespace hifz::testing

@@ -140,7 +140,9 @@ TEST(StartUp, ControlFoundHoldsTheMicrophoneLookup) {
   EXPECT_THAT(noSpeakers.mixer.writes, IsEmpty());
 }
 
-TEST(StartUp, WithoutAMixerStopsAfterTheMessage) {
+TEST(StartUp, WithoutAMixerTellsSoThenStartsAsUsual) {
+  TestProgram usual;
+  usual.load();
   TestProgram program;
   program.mixer.openResult = kMixerBadDevice;
   program.load();
@@ -150,14 +152,24 @@ TEST(StartUp, WithoutAMixerStopsAfterTheMessage) {
             (testing::ShownMessage{"Couldn't open the mixer.", "", MessageButtons::Ok}));
   EXPECT_EQ(form.state().MixerOpenResult, kMixerBadDevice);
   EXPECT_EQ(form.state().MixerHandle, 0u);
-  for (const auto& [name, slot] : program.slots) EXPECT_THAT(slot->loads, IsEmpty()) << name;
-  EXPECT_EQ(form.window().width(), 13200);
-  EXPECT_EQ(form.window().height(), 14370);
-  EXPECT_EQ(form.panel("Picture8").left(), 75);
-  EXPECT_EQ(form.label("volup").caption(), "0");
-  EXPECT_EQ(form.state().MenuMovie, "Menu.gif");
-  EXPECT_EQ(form.state().DataFolder, "");
-  EXPECT_TRUE(form.slot("ExitMe").visible());
+  EXPECT_EQ(form.label("Label1").caption(), "Label1");
+  EXPECT_THAT(program.mixer.writes, IsEmpty());
+  // The menu screen as with a mixer: the same movies in its slots, the same
+  // window and panels.
+  for (const char* name :
+       {"StartFlash", "verses1", "verses2", "verses3", "verses4", "TopMenu", "ExitMe", "flash1"})
+    EXPECT_EQ(program.slot(name).loads, usual.slot(name).loads) << name;
+  EXPECT_EQ(form.window().width(), 12000);
+  EXPECT_EQ(form.window().height(), 9000);
+  EXPECT_EQ(form.state().DataFolder, usual.form->state().DataFolder);
+  for (const char* name : {"Picture8", "StartFlash", "Picture12", "TopMenu", "Picture11",
+                           "Picture9", "Picture10", "Picture13", "ExitMe"}) {
+    const Control& control = form.control(name);
+    const Control& expected = usual.form->control(name);
+    EXPECT_EQ(control.visible(), expected.visible()) << name;
+    EXPECT_EQ(control.left(), expected.left()) << name;
+    EXPECT_EQ(control.top(), expected.top()) << name;
+  }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@ went as the learner expects, 1 with the reason otherwise.
 import argparse
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -480,11 +481,11 @@ def close_window(program):
     expect_clean_exit(program)
 
 
-def expect_clean_exit(program):
+def expect_clean_exit(program, expected=0):
     status = program.wait_for_exit(20)
     log = program.log()
     print(f"exit status {status}")
-    check(status == 0, f"the process ended with status {status}:\n{log[-2000:]}")
+    check(status == expected, f"the process ended with status {status}:\n{log[-2000:]}")
     for sign in ("double free", "corruption", "Aborted", "Segmentation"):
         check(sign not in log, f"stderr says \"{sign}\":\n{log[-2000:]}")
 
@@ -595,19 +596,72 @@ def full_screen(program):
     print(f"restored: screen {start[0]} x {start[1]}, window at {restored}")
 
 
+@journey
+def end_in_full_screen(program):
+    """Asked to end by a signal while in full screen, the program puts the
+    screen's size back and ends as a close of its window does."""
+    server = program.server
+    start = server.screen_size()
+    point = background_point(program.layout)
+    cases = [(signal.SIGTERM, 0), (signal.SIGHUP, 0), (signal.SIGINT, 128 + signal.SIGINT)]
+    for number, (sent, expected) in enumerate(cases):
+        if number:
+            program.recorder.stop()
+            program.start()
+        program.click_at(point, double=True)
+        wait_until("the screen to become 800 x 600", lambda: server.screen_size() == (800, 600), 20)
+        print(f"{sent.name} in full screen")
+        program.process.send_signal(sent)
+        expect_clean_exit(program, expected)
+        size = server.screen_size()
+        print(f"screen afterwards: {size[0]} x {size[1]}")
+        check(size == start, f"{sent.name}: the screen stayed {size[0]} x {size[1]}")
+
+
+@journey
+def no_sound_server(program):
+    """Without a sound server the program says it cannot open the mixer, then
+    starts whole: its menus answer clicks down to a chapter's menu. SIGTERM
+    while the notice waits ends it with status 0."""
+    program.launch()
+    notice = wait_until("the mixer notice", lambda: program.find_window("^Hifz$"), 60, 0.1)
+    check(not program.find_window(), "the main window showed before the notice was answered")
+    program.xdotool("windowfocus", "--sync", notice, "key", "Return")
+    program.wait_for_menu()
+    chapter = first_chapter(program)
+    program.choose_chapter(chapter)
+    print(f"after the notice, the menu of {chapter['folder']} showed")
+    # Asked to end while the notice still waits, it ends as a close does.
+    program.process.kill()
+    program.process.wait()
+    program.recorder.stop()
+    program.recorder = None
+    program.launch()
+    wait_until("the mixer notice again", lambda: program.find_window("^Hifz$"), 60, 0.1)
+    program.process.send_signal(signal.SIGTERM)
+    expect_clean_exit(program)
+
+
+# Journeys that start the program themselves, in an environment of their own.
+OWN_START = {"no-sound-server": {"PULSE_SERVER": "unix:/nonexistent/hifz-no-sound-server"}}
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("journey", choices=sorted(JOURNEYS))
     for option in ("program", "make-content", "layout", "close-window"):
         parser.add_argument("--" + option, required=True)
     tools = parser.parse_args()
-    server = DummyServer() if tools.journey == "full-screen" else None
+    server = DummyServer() if tools.journey in ("full-screen", "end-in-full-screen") else None
     program = harness.Program(tools, display=server.display if server else None)
     program.server = server
     try:
         if tools.journey == "missing-chapter":
             shutil.rmtree(program.data_path(*program.layout.chapters[0]["folder"].split("/")))
-        program.start()
+        if tools.journey in OWN_START:
+            program.env.update(OWN_START[tools.journey])
+        else:
+            program.start()
         JOURNEYS[tools.journey](program)
         print(f"{tools.journey}: passed")
         return 0

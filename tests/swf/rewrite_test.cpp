@@ -201,6 +201,20 @@ Bytes placement(uint16_t id, uint16_t depth) {
   return tagRecord(tag::kPlaceObject2, body);
 }
 
+// A definition of every character id but `spared`, shortest bodies; all of
+// them with `spared` above 65535.
+Bytes everyIdBut(uint32_t spared) {
+  Bytes tags;
+  for (uint32_t id = 0; id <= UINT16_MAX; ++id) {
+    if (id == spared) continue;
+    Bytes body;
+    test::appendU16(body, static_cast<uint16_t>(id));
+    const Bytes record = tagRecord(tag::kDefineShape3, body);
+    tags.insert(tags.end(), record.begin(), record.end());
+  }
+  return tags;
+}
+
 TEST(RewriteTest, PlacesAClipThatTicksOnEachOfItsFramesClearOfTheMoviesOwn) {
   struct Case {
     const char* name;
@@ -217,6 +231,7 @@ TEST(RewriteTest, PlacesAClipThatTicksOnEachOfItsFramesClearOfTheMoviesOwn) {
       {"depths reach the ones scripts make clips at",
        concat({definition(tag::kDefineShape3, 1), placement(1, 16390), kShowFrame, kEnd}), 65535,
        16383},
+      {"one id left, far down", concat({everyIdBut(12), kShowFrame, kEnd}), 12, 1},
   };
   for (const Case& c : cases) {
     const Movie movie = test::readOrFail(rewriteOrFail(plainMovie(c.tags)).bytes);
@@ -314,6 +329,10 @@ TEST(RewriteTest, ReportsInputItCannotHandle) {
       {"undecodable", {'C', 'W', 'S', 10, 100, 0, 0, 0, 1, 2, 3, 4}, ErrorCode::kBadCompression},
       {"truncated", Bytes(whole.begin(), whole.end() - 3), ErrorCode::kTruncated},
       {"more frames than a player counts", plainMovie(concat({manyFrames, kEnd})),
+       ErrorCode::kTooLarge},
+      {"every character id taken, none left for the ticking clip",
+       plainMovie(concat({everyIdBut(UINT16_MAX + 1), kShowFrame, kEnd})), ErrorCode::kTooLarge},
+      {"the same, packed", test::zlibMovie(plainMovie(concat({everyIdBut(UINT16_MAX + 1), kEnd}))),
        ErrorCode::kTooLarge},
   };
   for (const Case& c : cases) {

@@ -19,8 +19,15 @@ void preparePageView() {
   QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
   if (!flags.contains("--js-flags")) {
     flags += flags.isEmpty() ? "" : " ";
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + "--js-flags=--wasm-lazy-compilation");
+    flags += "--js-flags=--wasm-lazy-compilation";
   }
+  // WebRTC's own traffic passes the request guard by: without a proxy it gets
+  // no UDP at all.
+  if (!flags.contains("--force-webrtc-ip-handling-policy")) {
+    flags += flags.isEmpty() ? "" : " ";
+    flags += "--force-webrtc-ip-handling-policy=disable_non_proxied_udp";
+  }
+  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
 }
 
 PageView::PageView(const QDir& rufflePackage, QWidget* parent)
@@ -46,6 +53,7 @@ PageView::PageView(const QDir& rufflePackage, QWidget* parent)
   settings.setAttribute(QWebEngineSettings::ShowScrollBars, false);
   settings.setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
   settings.setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
+  settings.setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
 
   const QUrl home = pageUrl("page/index.html");
   page_ = new GuardedPage(profile_, home, this);
@@ -55,12 +63,14 @@ PageView::PageView(const QDir& rufflePackage, QWidget* parent)
   setPage(page_);
   setContextMenuPolicy(Qt::NoContextMenu);
   connect(page_, &QWebEnginePage::renderProcessTerminated, this,
+          // The window's page lives as long as the program: however its
+          // process ended, even in good order, the page is gone.
           [this](QWebEnginePage::RenderProcessTerminationStatus status, int exitCode) {
-            if (status == QWebEnginePage::NormalTerminationStatus) return;
             bridge_->pageLost();
-            const char* how = status == QWebEnginePage::CrashedTerminationStatus ? "crashed"
-                              : status == QWebEnginePage::KilledTerminationStatus
-                                  ? "was killed"
+            const char* how = status == QWebEnginePage::CrashedTerminationStatus  ? "crashed"
+                              : status == QWebEnginePage::KilledTerminationStatus ? "was killed"
+                              : status == QWebEnginePage::NormalTerminationStatus
+                                  ? "ended"
                                   : "ended abnormally";
             emit renderProcessLost(QStringLiteral("%1, exit code %2").arg(how).arg(exitCode));
           });

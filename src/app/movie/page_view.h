@@ -6,9 +6,10 @@
 namespace hifz {
 
 /// Readies WebEngine for the page; call it before the QApplication exists.
-/// It registers the page's scheme, turns off Qt's shader cache on disk, and
-/// has V8 compile Ruffle's large wasm module lazily (each function when first
-/// called): the page's first players start some 0.2 s sooner.
+/// It registers the page's scheme, turns off Qt's shader cache on disk, has
+/// V8 compile Ruffle's large wasm module lazily (each function when first
+/// called): the page's first players start some 0.2 s sooner; and leaves
+/// WebRTC no network.
 void preparePageView();
 
 class PageBridge;
@@ -33,8 +34,8 @@ class PageView final : public QWebEngineView {
   PageSchemeHandler& files() { return *files_; }
 
  signals:
-  /// The process that drew the page ended abnormally; the page is blank and
-  /// the bridge has forgotten it. `how` says how it ended, for the log.
+  /// The process that drew the page ended, whatever way; the page is blank
+  /// and the bridge has forgotten it. `how` says how it ended, for the log.
   void renderProcessLost(const QString& how);
 
  private:

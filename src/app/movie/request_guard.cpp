@@ -14,8 +14,11 @@ void RequestGuard::interceptRequest(QWebEngineUrlRequestInfo& info) {
 GuardedPage::GuardedPage(QWebEngineProfile* profile, QUrl home, QObject* parent)
     : QWebEnginePage(profile, parent), home_(std::move(home)) {}
 
-bool GuardedPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) {
-  return isMainFrame && url == home_;
+// Only the program's own loads: the page may neither reload itself nor go
+// anywhere, since a fresh page would stand blank while the program thinks
+// it drawn.
+bool GuardedPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
+  return isMainFrame && url == home_ && type == NavigationTypeTyped;
 }
 
 QWebEnginePage* GuardedPage::createWindow(WebWindowType) { return nullptr; }

@@ -16,8 +16,9 @@ class RequestGuard final : public QWebEngineUrlRequestInterceptor {
   void interceptRequest(QWebEngineUrlRequestInfo& info) override;
 };
 
-/// A page that stays on the address it was given: it follows no link, opens
-/// no window and shows no error page.
+/// A page that stays on the address it was given: only the program loads it
+/// (QWebEnginePage::load); it follows no link, neither reloads nor leaves by
+/// its own script, opens no window and shows no error page.
 class GuardedPage final : public QWebEnginePage {
   Q_OBJECT
 

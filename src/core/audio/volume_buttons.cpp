@@ -19,7 +19,11 @@ void sendVolume(Form1& form) {
                        state.VolumeValue);
 }
 
+// Without a mixer there is no volume to step.
+bool noMixer(const Form1& form) { return form.state().MixerOpenResult != kMixerNoError; }
+
 void volumeUp(Form1& form) {
+  if (noMixer(form)) return;
   Label& level = form.label("volup");
   const double current = numberIn(level.caption());
   if (current == kTopLevel) return;
@@ -33,6 +37,7 @@ void volumeUp(Form1& form) {
 }
 
 void volumeDown(Form1& form) {
+  if (noMixer(form)) return;
   Label& level = form.label("volup");
   const double current = numberIn(level.caption());
   if (current == 0) return;

@@ -24,13 +24,14 @@ void placePanel(PicturePanel& panel, float top, float left, float width, float h
   panel.setHeight(height);
 }
 
-bool openMixer(Form1& form) {
+// Without a mixer the user is told, and the program goes on without volume.
+void openMixer(Form1& form) {
   MainWindowState& state = form.state();
   Platform& platform = form.platform();
   state.MixerOpenResult = platform.mixer.open(0, state.MixerHandle);
   if (state.MixerOpenResult != kMixerNoError) {
     platform.messages.show("Couldn't open the mixer.", "", MessageButtons::Ok);
-    return false;
+    return;
   }
   state.ControlFound = FindMixerControl(platform.mixer, state.MixerHandle, kComponentSpeakers,
                                         kControlVolume, state.SpeakerControl);
@@ -38,7 +39,6 @@ bool openMixer(Form1& form) {
   state.ControlFound = FindMixerControl(platform.mixer, state.MixerHandle, kComponentMicrophone,
                                         kControlVolume, state.MicrophoneControl);
   if (state.ControlFound) form.label("Label2").setCaption(boundsText(state.MicrophoneControl));
-  return true;
 }
 
 void startUp(Form1& form) {
@@ -56,7 +56,7 @@ void startUp(Form1& form) {
   window.setLeft(screen.screenWidthTwips() / 2 - kRunningWidth / 2);
   state.MenuMovie = "Menu.gif";
 
-  if (!openMixer(form)) return;
+  openMixer(form);
 
   window.setWidth(kRunningWidth);
   window.setHeight(kRunningHeight);

@@ -3,7 +3,8 @@
 // a browser window. The page itself starts each movie once it is loaded
 // (autoplay "off" would leave a play button, which the page hides). Script access and full networking
 // must stay on for fscommand() to reach the page; the host blocks every request
-// that is not its own.
+// that is not its own, and the page's Content-Security-Policy keeps a movie's
+// ExternalInterface.call and javascript: addresses from running code.
 "use strict";
 window.RufflePlayer = {
   config: {
