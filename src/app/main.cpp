@@ -122,8 +122,7 @@ int main(int argc, char** argv) {
     hifz::ReciterDialog(request.reciterFiles, userFolder).exec();
   }
   const std::string folder = hifz::chooseAppFolder(places).string();
-  std::printf("hifz: content from %s\n", folder.c_str());
-  std::fflush(stdout);
+  std::fprintf(stderr, "hifz: content from %s\n", folder.c_str());
 
   hifz::QtWindowSystem windows({{"MsgForm", hifz::msgFormLook()}});
   std::unique_ptr<hifz::Display> display = makeDisplay();

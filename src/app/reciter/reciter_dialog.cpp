@@ -22,8 +22,7 @@ namespace {
 const QString kTitle = QStringLiteral("إضافة قارئ");
 
 void say(const QString& line) {
-  std::printf("hifz: %s\n", qPrintable(line));
-  std::fflush(stdout);
+  std::fprintf(stderr, "hifz: %s\n", qPrintable(line));
 }
 
 QLabel* wrappedLabel(const QString& text) {

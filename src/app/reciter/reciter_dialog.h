@@ -19,7 +19,7 @@ class ReciterBuild;
 /// a zip file or a folder (unless one was given), the build with its progress
 /// and a cancel button, then what was built and what was left out, and the
 /// learner's word before the new content replaces the one in use. Every step
-/// is told on standard output too, one line each.
+/// is told on standard error too, one line each.
 class ReciterDialog : public QDialog {
   Q_OBJECT
 
