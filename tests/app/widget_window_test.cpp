@@ -123,7 +123,7 @@ TEST_F(MsgFormOnScreen, LinkTurnsBlueUnderThePointer) {
   QWidget& window = show(kFeedback);
   QLabel* link = labelShowing(window, kWebsite);
   ASSERT_NE(link, nullptr);
-  Label& www = dialog.current()->label("www");
+  Label& www = (*dialog.current())[msg_form::www];
   QWindow* system = window.windowHandle();
 
   QTest::mouseMove(system, QPoint(2, window.height() / 2));
@@ -238,9 +238,9 @@ TEST_F(MsgFormOnScreen, NoticesShowEveryTextWholeInTheArabicFace) {
   wireFeedbackNotice(form, dialog);
   wireChapterSelection(form, dialog);
   const ShownNotice notices[] = {
-      {"missing_chapter", [](Form1& main) { main.slot("verses1").raiseFSCommand("click", "1"); },
+      {"missing_chapter", [](Form1& main) { main[form1::verses1].raiseFSCommand("click", "1"); },
        "تنبيه", "يمكنك إضافة السور الناقصة\nمن موقع البرنامج"},
-      {"feedback", [](Form1& main) { main.image("Image7").click(); }, "موقع البرنامج",
+      {"feedback", [](Form1& main) { main[form1::Image7].click(); }, "موقع البرنامج",
        "لملاحظاتكم وآرائكم\n موقع البرنامج"},
   };
   for (const ShownNotice& notice : notices) {
@@ -281,11 +281,11 @@ TEST_F(MsgFormOnScreen, NoticesShowEveryTextWholeInTheArabicFace) {
             .boundingRect(QRectF(0, 0, 1000, 1000), Qt::AlignCenter, notice.message)
             .size();
     const MsgForm& model = *dialog.current();
-    EXPECT_EQ(model.label("MyMsg").width(), 15 * std::ceil(drawn.width()));
-    EXPECT_EQ(model.label("MyMsg").height(), 15 * std::ceil(drawn.height()));
-    EXPECT_EQ(window->height() * 15, model.label("MyMsg").height() +
-                                         model.panel("TitlePic").height() +
-                                         model.panel("MyR1").height() + 630);
+    EXPECT_EQ(model[msg_form::MyMsg].width(), 15 * std::ceil(drawn.width()));
+    EXPECT_EQ(model[msg_form::MyMsg].height(), 15 * std::ceil(drawn.height()));
+    EXPECT_EQ(window->height() * 15, model[msg_form::MyMsg].height() +
+                                         model[msg_form::TitlePic].height() +
+                                         model[msg_form::MyR1].height() + 630);
 
     const QRect shot = window->frameGeometry().adjusted(-20, -20, 20, 20);
     const QString path = QStringLiteral(QT_TESTCASE_BUILDDIR "/msg_form_%1.png").arg(notice.name);

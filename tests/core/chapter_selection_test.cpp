@@ -14,7 +14,8 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using testing::TestProgram;
 
-const char* const kLists[] = {"verses1", "verses2", "verses3", "verses4"};
+constexpr ControlHandle<Form1, MovieSlot> kLists[] = {form1::verses1, form1::verses2,
+                                                      form1::verses3, form1::verses4};
 const std::string kData = "C:\\Hifz\\data\\";
 
 class ChapterSelection : public ::testing::Test {
@@ -22,17 +23,17 @@ class ChapterSelection : public ::testing::Test {
   void SetUp() override {
     program.files.addFile(kData + "topmenu.gif");
     program.load();
-    program.slot("flash1").loads.clear();
+    program.slot(form1::flash1).loads.clear();
   }
   Form1& form() { return *program.form; }
-  testing::FakeMovieSlot& flash1() { return program.slot("flash1"); }
+  testing::FakeMovieSlot& flash1() { return program.slot(form1::flash1); }
   void addChapter(const std::string& folder, std::vector<std::string> names = {"menu.gif"}) {
     for (const std::string& name : names) program.files.addFile(kData + folder + name);
   }
   std::vector<std::string> visibleLists() {
     std::vector<std::string> shown;
-    for (const char* list : kLists)
-      if (form().slot(list).visible()) shown.emplace_back(list);
+    for (const auto list : kLists)
+      if (form()[list].visible()) shown.emplace_back(list.name());
     return shown;
   }
   TestProgram program;
@@ -51,13 +52,13 @@ TEST_F(ChapterSelection, GroupChoiceShowsOnlyThatGroupsListAndAlwaysHidesTheStri
       {"click", "01-1", {}},         {"click", "3-1", {}},
   };
   for (const auto& c : cases) {
-    for (const char* list : kLists) form().slot(list).setVisible(true);
-    form().panel("Picture12").setVisible(true);
-    program.slot("TopMenu").raiseFSCommand(c.command, c.args);
+    for (const auto list : kLists) form()[list].setVisible(true);
+    form()[form1::Picture12].setVisible(true);
+    program.slot(form1::TopMenu).raiseFSCommand(c.command, c.args);
     EXPECT_EQ(visibleLists(), c.shownLists) << c.command << " " << c.args;
-    EXPECT_FALSE(form().panel("Picture12").visible()) << c.command << " " << c.args;
-    EXPECT_TRUE(form().panel("Picture8").visible());
-    EXPECT_TRUE(form().slot("StartFlash").visible());
+    EXPECT_FALSE(form()[form1::Picture12].visible()) << c.command << " " << c.args;
+    EXPECT_TRUE(form()[form1::Picture8].visible());
+    EXPECT_TRUE(form()[form1::StartFlash].visible());
   }
 }
 
@@ -92,17 +93,17 @@ TEST_F(ChapterSelection, EveryCatalogChapterOpensItsOwnFolder) {
 TEST_F(ChapterSelection, AChosenChapterOpensTheChapterScreen) {
   addChapter("1-1\\An Nas\\", {"menu.gif", "Othmani.gif", "1-001.gif"});
   form().state().MenuMovie = "Menu3.gif";
-  program.slot("verses1").raiseFSCommand("Click", "1");
+  program.slot(form1::verses1).raiseFSCommand("Click", "1");
 
   const MainWindowState& state = form().state();
   EXPECT_EQ(state.CurrentChapter, "1-1\\An Nas\\");
   EXPECT_THAT(flash1().loads, ElementsAre(kData + "1-1\\An Nas\\menu.gif"));
   EXPECT_EQ(state.MenuMovie, "Menu.gif");
-  const FileListBox& files = form().fileList("File1");
+  const FileListBox& files = form()[form1::File1];
   EXPECT_EQ(files.path(), kData + "1-1\\An Nas\\");
   EXPECT_EQ(files.pattern(), "othmani*.*");
-  EXPECT_FALSE(form().panel("Picture8").visible());
-  EXPECT_FALSE(form().panel("Picture11").visible());
+  EXPECT_FALSE(form()[form1::Picture8].visible());
+  EXPECT_FALSE(form()[form1::Picture11].visible());
   EXPECT_TRUE(form().window().enabled());
   EXPECT_EQ(program.dialog(), nullptr);
 }
@@ -124,42 +125,42 @@ TEST_F(ChapterSelection, TheOthmaniPageOpensOnlyWithExactlyOneOthmaniFile) {
     const std::string folder = "1-2\\Case" + std::to_string(++chapter) + "\\";
     addChapter(folder, c.files);
     form().state().CurrentChapter = folder;
-    program.slot("verses2").raiseFSCommand("click", "99");
-    EXPECT_EQ(form().image("NoOthmani").visible(), !c.othmaniOpens) << folder;
+    program.slot(form1::verses2).raiseFSCommand("click", "99");
+    EXPECT_EQ(form()[form1::NoOthmani].visible(), !c.othmaniOpens) << folder;
     EXPECT_EQ(form().state().CurrentChapter, folder);
   }
 }
 
 TEST_F(ChapterSelection, KeysAreComparedExactly) {
   addChapter("1-1\\Al Falaq\\");
-  program.slot("verses1").raiseFSCommand("click", "2");
+  program.slot(form1::verses1).raiseFSCommand("click", "2");
   for (const char* key : {" 1", "01", "1 ", "+1"}) {
-    program.slot("verses1").raiseFSCommand("click", key);
+    program.slot(form1::verses1).raiseFSCommand("click", key);
     EXPECT_EQ(form().state().CurrentChapter, "1-1\\Al Falaq\\") << key;
   }
 }
 
 TEST_F(ChapterSelection, AnyOtherCommandOpensTheCurrentChapterAgain) {
   addChapter("2-1\\Al lail\\");
-  program.slot("verses3").raiseFSCommand("click", "1");
-  form().panel("Picture8").setVisible(true);
+  program.slot(form1::verses3).raiseFSCommand("click", "1");
+  form()[form1::Picture8].setVisible(true);
   flash1().loads.clear();
-  program.slot("verses3").raiseFSCommand("hover", "2");
+  program.slot(form1::verses3).raiseFSCommand("hover", "2");
   EXPECT_EQ(form().state().CurrentChapter, "2-1\\Al lail\\");
   EXPECT_THAT(flash1().loads, ElementsAre(kData + "2-1\\Al lail\\menu.gif"));
-  EXPECT_FALSE(form().panel("Picture8").visible());
+  EXPECT_FALSE(form()[form1::Picture8].visible());
 }
 
 TEST_F(ChapterSelection, BeforeAnyChapterANonKeyOpensTheDataFolderItself) {
-  program.slot("verses1").raiseFSCommand("click", " 1");
+  program.slot(form1::verses1).raiseFSCommand("click", " 1");
   EXPECT_EQ(form().state().CurrentChapter, "");
-  EXPECT_EQ(form().fileList("File1").path(), kData);
+  EXPECT_EQ(form()[form1::File1].path(), kData);
   EXPECT_THAT(flash1().loads, ElementsAre(kData + "menu.gif"));
-  EXPECT_FALSE(form().panel("Picture8").visible());
+  EXPECT_FALSE(form()[form1::Picture8].visible());
 }
 
 struct AbsentCase {
-  const char* list;
+  ControlHandle<Form1, MovieSlot> list;
   const char* key;
   const char* folder;
   bool creditsStay;
@@ -167,35 +168,35 @@ struct AbsentCase {
 
 TEST_F(ChapterSelection, AnAbsentChapterRaisesTheNoticeAndBlocksTheMainWindow) {
   const AbsentCase cases[] = {
-      {"verses1", "15", "1-1\\Al Fatihah\\", true},
-      {"verses2", "1", "1-2\\Adoha\\", true},
-      {"verses3", "9", "2-1\\Al Inshiqak\\", false},
-      {"verses4", "5", "2-2\\Annaziat\\", false},
+      {form1::verses1, "15", "1-1\\Al Fatihah\\", true},
+      {form1::verses2, "1", "1-2\\Adoha\\", true},
+      {form1::verses3, "9", "2-1\\Al Inshiqak\\", false},
+      {form1::verses4, "5", "2-2\\Annaziat\\", false},
   };
   for (const auto& c : cases) {
     TestProgram fresh;
     fresh.load();
     Form1& main = *fresh.form;
-    fresh.slot("flash1").loads.clear();
+    fresh.slot(form1::flash1).loads.clear();
     fresh.slot(c.list).raiseFSCommand("click", c.key);
 
     EXPECT_EQ(main.state().CurrentChapter, c.folder);
-    EXPECT_EQ(main.panel("Picture11").visible(), c.creditsStay) << c.folder;
-    EXPECT_TRUE(main.panel("Picture8").visible());
-    EXPECT_TRUE(main.image("NoOthmani").visible());
-    EXPECT_THAT(fresh.slot("flash1").loads, IsEmpty());
+    EXPECT_EQ(main[form1::Picture11].visible(), c.creditsStay) << c.folder;
+    EXPECT_TRUE(main[form1::Picture8].visible());
+    EXPECT_TRUE(main[form1::NoOthmani].visible());
+    EXPECT_THAT(fresh.slot(form1::flash1).loads, IsEmpty());
     EXPECT_FALSE(main.window().enabled());
 
     ASSERT_NE(fresh.dialog(), nullptr);
     MsgForm& notice = *fresh.dialog();
-    EXPECT_EQ(notice.label("TitleMassage").caption(), "تنبيه");
-    EXPECT_EQ(notice.label("MyMsg").caption(), "يمكنك إضافة السور الناقصة\rمن موقع البرنامج");
-    EXPECT_EQ(notice.label("MyBotton").caption(), "1");
-    EXPECT_TRUE(notice.panel("MyR1").visible());
+    EXPECT_EQ(notice[msg_form::TitleMassage].caption(), "تنبيه");
+    EXPECT_EQ(notice[msg_form::MyMsg].caption(), "يمكنك إضافة السور الناقصة\rمن موقع البرنامج");
+    EXPECT_EQ(notice[msg_form::MyBotton].caption(), "1");
+    EXPECT_TRUE(notice[msg_form::MyR1].visible());
     EXPECT_TRUE(notice.window().visible());
 
     // Its OK button gives the main window back.
-    notice.button("Command3").setValue(true);
+    notice[msg_form::Command3].setValue(true);
     EXPECT_TRUE(main.window().enabled());
     EXPECT_EQ(fresh.dialog(), nullptr);
   }

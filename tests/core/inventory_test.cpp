@@ -27,39 +27,39 @@ TEST(Inventory, EveryContainerIsCreatedBeforeItsControlsAndNamesAreUnique) {
 TEST(Inventory, CreatesControlsWithTheirDesignerValues) {
   TestProgram program;
   Form1& form = *program.form;
-  EXPECT_EQ(form.checkBox("Check1").value(), 1);
-  EXPECT_EQ(form.checkBox("Check2").value(), 0);
-  EXPECT_EQ(form.timer("Timer1").interval(), 500);
-  EXPECT_EQ(form.timer("Timer2").interval(), 0);
-  EXPECT_EQ(form.textBox("Text1").text(), "500");
-  EXPECT_EQ(form.textBox("Repeat").text(), "1");
-  EXPECT_EQ(form.textBox("Repeat").maxLength(), 1);
-  EXPECT_EQ(form.label("Label7").caption(), "1");
-  EXPECT_EQ(form.button("StopIt").caption(), "On");
-  EXPECT_EQ(form.label("kind").caption(), "Kind");
-  EXPECT_EQ(form.label("L4").caption(), "Label10");
-  EXPECT_EQ(form.checkBox("Check3").caption(), "تكرار المقطع");
-  EXPECT_EQ(form.image("Image3").toolTip(), "قراءة الآية مجزأة إلى أنفاس");
-  EXPECT_EQ(form.button("VUP").toolTip(), "رفع الصوت");
-  const Image& eighth = form.image("Image5(7)");
+  EXPECT_EQ(form[form1::Check1].value(), 1);
+  EXPECT_EQ(form[form1::Check2].value(), 0);
+  EXPECT_EQ(form[form1::Timer1].interval(), 500);
+  EXPECT_EQ(form[form1::Timer2].interval(), 0);
+  EXPECT_EQ(form[form1::Text1].text(), "500");
+  EXPECT_EQ(form[form1::Repeat].text(), "1");
+  EXPECT_EQ(form[form1::Repeat].maxLength(), 1);
+  EXPECT_EQ(form[form1::Label7].caption(), "1");
+  EXPECT_EQ(form[form1::StopIt].caption(), "On");
+  EXPECT_EQ(form[form1::kind].caption(), "Kind");
+  EXPECT_EQ(form[form1::L4].caption(), "Label10");
+  EXPECT_EQ(form[form1::Check3].caption(), "تكرار المقطع");
+  EXPECT_EQ(form[form1::Image3].toolTip(), "قراءة الآية مجزأة إلى أنفاس");
+  EXPECT_EQ(form[form1::VUP].toolTip(), "رفع الصوت");
+  const Image& eighth = form[form1::Image5[7]];
   EXPECT_EQ(eighth.index(), 7);
   EXPECT_EQ(eighth.left(), 1380);
   EXPECT_EQ(eighth.top(), 1935);
-  EXPECT_EQ(form.label("Label1").container(), &form.control("Frame1"));
-  EXPECT_EQ(form.control("Frame1").container(), &form.control("Picture2"));
-  EXPECT_EQ(form.control("Picture2").container(), &form.window());
-  EXPECT_FALSE(form.control("DoingIt").visible());
-  EXPECT_THROW(form.control("frame"), std::out_of_range);
-  EXPECT_THROW(form.label("StopIt"), std::logic_error);
+  EXPECT_EQ(form[form1::Label1].container(), &form[form1::Frame1]);
+  EXPECT_EQ(form[form1::Frame1].container(), &form[form1::Picture2]);
+  EXPECT_EQ(form[form1::Picture2].container(), &form.window());
+  EXPECT_FALSE(form[form1::DoingIt].visible());
+  EXPECT_THROW(form.controlNamed("frame"), std::out_of_range);
+  // StopIt taken for a label does not compile.
 }
 
 TEST(Inventory, SlotsCarryTheirPlaybackSettings) {
   TestProgram program;
-  EXPECT_TRUE(program.slot("flash1").settings().playsOnce);
-  EXPECT_TRUE(program.slot("flash1").settings().windowed);
-  EXPECT_FALSE(program.slot("StartFlash").settings().startsByItself);
-  EXPECT_EQ(program.slot("verses3").settings().scale, ScaleMode::NoScale);
-  EXPECT_EQ(program.slot("TopMenu").settings(), SlotSettings{});
+  EXPECT_TRUE(program.slot(form1::flash1).settings().playsOnce);
+  EXPECT_TRUE(program.slot(form1::flash1).settings().windowed);
+  EXPECT_FALSE(program.slot(form1::StartFlash).settings().startsByItself);
+  EXPECT_EQ(program.slot(form1::verses3).settings().scale, ScaleMode::NoScale);
+  EXPECT_EQ(program.slot(form1::TopMenu).settings(), SlotSettings{});
   EXPECT_EQ(program.slots.size(), 9u);
 }
 
@@ -71,7 +71,7 @@ TEST(Inventory, PropertyChangesReachObserversOnlyWhenTheValueChanges) {
     std::vector<std::pair<std::string, Property>> changes;
   } recorder;
   TestProgram program;
-  Label& label = program.form->label("Label4");
+  Label& label = (*program.form)[form1::Label4];
   label.addObserver(&recorder);
   label.setCaption("0");
   label.setCaption("5");

@@ -15,7 +15,7 @@ class MenuReturn : public ::testing::Test {
     program.load();
     flash1().loads.clear();
   }
-  testing::FakeMovieSlot& flash1() { return program.slot("flash1"); }
+  testing::FakeMovieSlot& flash1() { return program.slot(form1::flash1); }
   Form1& form() { return *program.form; }
   TestProgram program{"C:\\Hifz"};
 };
@@ -23,15 +23,15 @@ class MenuReturn : public ::testing::Test {
 TEST_F(MenuReturn, MenuLoadsBlankThenThePageInUse) {
   form().state().CurrentChapter = "1-1\\An Nas\\";
   form().state().MenuMovie = "Menu3.gif";
-  form().label("Label4").setCaption("7");
-  form().label("Label5").setCaption("12");
-  form().image("playing").setVisible(true);
-  form().run("Menu");
+  form()[form1::Label4].setCaption("7");
+  form()[form1::Label5].setCaption("12");
+  form()[form1::playing].setVisible(true);
+  form().run(form1::Menu);
   EXPECT_THAT(flash1().loads,
               ElementsAre("C:\\Hifz\\2 blank.gif", "C:\\Hifz\\data\\1-1\\An Nas\\Menu3.gif"));
-  EXPECT_EQ(form().label("Label4").caption(), "0");
-  EXPECT_EQ(form().label("Label5").caption(), "0");
-  EXPECT_FALSE(form().image("playing").visible());
+  EXPECT_EQ(form()[form1::Label4].caption(), "0");
+  EXPECT_EQ(form()[form1::Label5].caption(), "0");
+  EXPECT_FALSE(form()[form1::playing].visible());
 }
 
 TEST_F(MenuReturn, MenuWithAnUnknownPageNameLoadsTheFolderItself) {
@@ -39,7 +39,7 @@ TEST_F(MenuReturn, MenuWithAnUnknownPageNameLoadsTheFolderItself) {
   for (const char* name : {"menu3.gif", "Menu4.gif", ""}) {
     flash1().loads.clear();
     form().state().MenuMovie = name;
-    form().run("Menu");
+    form().run(form1::Menu);
     EXPECT_THAT(flash1().loads,
                 ElementsAre("C:\\Hifz\\2 blank.gif", "C:\\Hifz\\data\\1-1\\An Nas\\"))
         << name;
@@ -47,7 +47,7 @@ TEST_F(MenuReturn, MenuWithAnUnknownPageNameLoadsTheFolderItself) {
 }
 
 TEST_F(MenuReturn, MenuBeforeAnyChapterLoadsFromTheDataFolder) {
-  form().run("Menu");
+  form().run(form1::Menu);
   EXPECT_EQ(flash1().movie(), "C:\\Hifz\\data\\Menu.gif");
 }
 
@@ -55,16 +55,16 @@ TEST_F(MenuReturn, FadeinLoadsTheFirstPageWithoutBlankAndResetsTheCount) {
   form().state().CurrentChapter = "2-2\\Absa\\";
   form().state().MenuMovie = "Menu2.gif";
   form().state().RepeatsDone = 3;
-  form().label("Label4").setCaption("7");
-  form().image("playing").setVisible(true);
-  form().panel("Picture5").setVisible(true);
-  form().run("fadein");
+  form()[form1::Label4].setCaption("7");
+  form()[form1::playing].setVisible(true);
+  form()[form1::Picture5].setVisible(true);
+  form().run(form1::fadein);
   EXPECT_THAT(flash1().loads, ElementsAre("C:\\Hifz\\data\\2-2\\Absa\\menu.gif"));
   EXPECT_EQ(form().state().RepeatsDone, 0);
   EXPECT_EQ(form().state().MenuMovie, "Menu2.gif");
-  EXPECT_FALSE(form().panel("Picture5").visible());
-  EXPECT_EQ(form().label("Label4").caption(), "7");
-  EXPECT_TRUE(form().image("playing").visible());
+  EXPECT_FALSE(form()[form1::Picture5].visible());
+  EXPECT_EQ(form()[form1::Label4].caption(), "7");
+  EXPECT_TRUE(form()[form1::playing].visible());
 }
 
 }  // namespace

@@ -28,9 +28,9 @@ class MsgFormTest : public ::testing::Test {
   void layOut(float width, float height, const std::string& selector = "1") {
     const std::string text = "message " + std::to_string(++messages);
     program.textMeasure.sizes[text] = {width, height};
-    dialog().label("MyMsg").setCaption(text);
-    dialog().label("MyBotton").setCaption(selector);
-    dialog().button("Command2").setValue(true);
+    dialog()[msg_form::MyMsg].setCaption(text);
+    dialog()[msg_form::MyBotton].setCaption(selector);
+    dialog()[msg_form::Command2].setValue(true);
   }
   TestProgram program;
   int messages = 0;
@@ -41,26 +41,27 @@ TEST_F(MsgFormTest, LayoutOfATwoLineMessage) {
   MsgForm& form = dialog();
   EXPECT_EQ(form.window().width(), 4230);
   EXPECT_EQ(form.window().height(), 1845);
-  EXPECT_EQ(form.label("MyMsg").left(), 1115);
-  EXPECT_EQ(form.label("MyMsg").top(), 420);
-  EXPECT_EQ(form.label("www").top(), 895);
-  EXPECT_EQ(form.label("www").width(), 2000);
-  EXPECT_EQ(form.label("www").left(), 1115);
-  EXPECT_EQ(form.label("TitleMassage").width(), 2000);
-  EXPECT_EQ(form.label("TitleMassage").left(), 1115);
-  EXPECT_EQ(form.panel("MyR1").left(), 1267.5f);
-  EXPECT_EQ(form.panel("MyR2").left(), 1267.5f);
-  EXPECT_EQ(form.panel("MyR3").left(), 862.5f);
-  for (const char* row : {"MyR1", "MyR2", "MyR3"}) EXPECT_EQ(form.panel(row).top(), 1340) << row;
-  EXPECT_TRUE(form.panel("MyR1").visible());
-  EXPECT_FALSE(form.panel("MyR2").visible());
-  EXPECT_FALSE(form.panel("MyR3").visible());
+  EXPECT_EQ(form[msg_form::MyMsg].left(), 1115);
+  EXPECT_EQ(form[msg_form::MyMsg].top(), 420);
+  EXPECT_EQ(form[msg_form::www].top(), 895);
+  EXPECT_EQ(form[msg_form::www].width(), 2000);
+  EXPECT_EQ(form[msg_form::www].left(), 1115);
+  EXPECT_EQ(form[msg_form::TitleMassage].width(), 2000);
+  EXPECT_EQ(form[msg_form::TitleMassage].left(), 1115);
+  EXPECT_EQ(form[msg_form::MyR1].left(), 1267.5f);
+  EXPECT_EQ(form[msg_form::MyR2].left(), 1267.5f);
+  EXPECT_EQ(form[msg_form::MyR3].left(), 862.5f);
+  for (const auto row : {msg_form::MyR1, msg_form::MyR2, msg_form::MyR3})
+    EXPECT_EQ(form[row].top(), 1340) << row.name();
+  EXPECT_TRUE(form[msg_form::MyR1].visible());
+  EXPECT_FALSE(form[msg_form::MyR2].visible());
+  EXPECT_FALSE(form[msg_form::MyR3].visible());
   // 2000 below and 700 left of the main window's centre (7680, 5760).
   EXPECT_EQ(form.window().top(), 5760 - 922.5f + 2000);
   EXPECT_EQ(form.window().left(), 7680 - 2115 - 700);
   // The title strip keeps its place and size.
-  EXPECT_EQ(form.panel("TitlePic").width(), 4230);
-  EXPECT_EQ(form.panel("TitlePic").left(), 0);
+  EXPECT_EQ(form[msg_form::TitlePic].width(), 4230);
+  EXPECT_EQ(form[msg_form::TitlePic].left(), 0);
 }
 
 TEST_F(MsgFormTest, OnlyAMessageWiderThan4155WidensTheDialog) {
@@ -70,11 +71,11 @@ TEST_F(MsgFormTest, OnlyAMessageWiderThan4155WidensTheDialog) {
     fresh.load();
     fresh.textMeasure.sizes["message"] = {message, 240};
     MsgForm& form = fresh.msgForm->touch();
-    form.label("MyMsg").setCaption("message");
-    form.button("Command2").setValue(true);
+    form[msg_form::MyMsg].setCaption("message");
+    form[msg_form::Command2].setValue(true);
     EXPECT_EQ(form.window().width(), dialogWidth) << message;
-    EXPECT_EQ(form.label("MyMsg").left(), dialogWidth / 2 - message / 2) << message;
-    EXPECT_EQ(form.panel("TitlePic").width(), 4230);
+    EXPECT_EQ(form[msg_form::MyMsg].left(), dialogWidth / 2 - message / 2) << message;
+    EXPECT_EQ(form[msg_form::TitlePic].width(), 4230);
   }
 }
 
@@ -82,12 +83,12 @@ TEST_F(MsgFormTest, ADialogWidenedOnceStaysWide) {
   layOut(4156, 240);
   layOut(2000, 480);
   EXPECT_EQ(dialog().window().width(), 4356);
-  EXPECT_EQ(dialog().label("MyMsg").left(), 1178);
+  EXPECT_EQ(dialog()[msg_form::MyMsg].left(), 1178);
 }
 
 TEST_F(MsgFormTest, LayoutKeepsSinglePrecisionHalves) {
   layOut(1999, 255);
-  EXPECT_EQ(dialog().label("MyMsg").left(), 1115.5f);
+  EXPECT_EQ(dialog()[msg_form::MyMsg].left(), 1115.5f);
   EXPECT_EQ(dialog().window().height(), 1620);
   EXPECT_EQ(dialog().window().top(), 5760 - 810 + 2000);
 }
@@ -99,8 +100,8 @@ TEST_F(MsgFormTest, TheSelectorShowsOneRowOrNone) {
   };
   for (const auto& [selector, row] : cases) {
     layOut(2000, 480, selector);
-    for (const char* each : {"MyR1", "MyR2", "MyR3"})
-      EXPECT_EQ(dialog().panel(each).visible(), std::string(each) == row) << selector << each;
+    for (const auto each : {msg_form::MyR1, msg_form::MyR2, msg_form::MyR3})
+      EXPECT_EQ(dialog()[each].visible(), each.name() == row) << selector << each.name();
     // Room is kept for row 1's height whichever row shows.
     EXPECT_EQ(dialog().window().height(), 1845);
   }
@@ -108,25 +109,25 @@ TEST_F(MsgFormTest, TheSelectorShowsOneRowOrNone) {
 
 TEST_F(MsgFormTest, TheFeedbackNoticeIsOneTopMostDialogReusedWhileOpen) {
   program.textMeasure.sizes[kFeedbackText] = {2000, 480};
-  main().image("Image7").click();
+  main()[form1::Image7].click();
   ASSERT_NE(program.dialog(), nullptr);
   MsgForm& form = *program.dialog();
   const auto handle = form.window().handle();
   EXPECT_THAT(program.windows.opened, ElementsAre(handle));
   EXPECT_THAT(program.windows.topMostCalls, ElementsAre(std::make_pair(handle, true)));
-  EXPECT_EQ(form.label("TitleMassage").caption(), "موقع البرنامج");
-  EXPECT_EQ(form.label("MyMsg").caption(), kFeedbackText);
-  EXPECT_EQ(form.label("MyMsg").width(), 2000);
-  EXPECT_EQ(form.label("MyBotton").caption(), "1");
-  EXPECT_EQ(form.label("www").caption(), TestProgram::kWebsite);
+  EXPECT_EQ(form[msg_form::TitleMassage].caption(), "موقع البرنامج");
+  EXPECT_EQ(form[msg_form::MyMsg].caption(), kFeedbackText);
+  EXPECT_EQ(form[msg_form::MyMsg].width(), 2000);
+  EXPECT_EQ(form[msg_form::MyBotton].caption(), "1");
+  EXPECT_EQ(form[msg_form::www].caption(), TestProgram::kWebsite);
   EXPECT_EQ(form.window().height(), 1845);
   EXPECT_TRUE(form.window().visible());
   EXPECT_TRUE(main().window().enabled());
 
-  main().image("Image7").click();
+  main()[form1::Image7].click();
   EXPECT_EQ(program.dialog(), &form);
   EXPECT_EQ(program.windows.opened.size(), 1u);
-  EXPECT_EQ(form.label("MyMsg").caption(), kFeedbackText);
+  EXPECT_EQ(form[msg_form::MyMsg].caption(), kFeedbackText);
 }
 
 // Tells whether the main window took input when the dialog's title was written.
@@ -144,31 +145,32 @@ class EnabledAtTitle final : public ControlObserver {
 
 TEST_F(MsgFormTest, ABlockingNoticeDisablesTheMainWindowBeforeFillingTheDialog) {
   EnabledAtTitle watch(main().window());
-  dialog().label("TitleMassage").addObserver(&watch);
+  dialog()[msg_form::TitleMassage].addObserver(&watch);
   showNotice(*program.msgForm,
              {.title = "t", .firstLine = "a", .secondLine = "b", .blocksMainWindow = true});
   EXPECT_THAT(watch.seen, ElementsAre(false));
   EXPECT_FALSE(main().window().enabled());
-  EXPECT_EQ(dialog().label("MyMsg").caption(), "a\rb");
+  EXPECT_EQ(dialog()[msg_form::MyMsg].caption(), "a\rb");
   EXPECT_TRUE(dialog().window().visible());
-  dialog().label("TitleMassage").removeObserver(&watch);
+  dialog()[msg_form::TitleMassage].removeObserver(&watch);
 }
 
 struct ClosingCase {
-  const char* button;
+  ControlHandle<MsgForm, CommandButton> button;
   bool activatesMain;
 };
 
 TEST_F(MsgFormTest, ClosingButtonsUnloadTheDialogAndEnableTheMainWindow) {
-  const ClosingCase cases[] = {{"Command3", true}, {"Command1", false}, {"Command5", false}};
+  const ClosingCase cases[] = {
+      {msg_form::Command3, true}, {msg_form::Command1, false}, {msg_form::Command5, false}};
   for (const auto& c : cases) {
     TestProgram fresh;
     fresh.load();
     fresh.form->window().setEnabled(false);
     MsgForm& form = fresh.msgForm->touch();
     const auto handle = form.window().handle();
-    form.button(c.button).setValue(true);
-    EXPECT_EQ(fresh.dialog(), nullptr) << c.button;
+    form[c.button].setValue(true);
+    EXPECT_EQ(fresh.dialog(), nullptr) << c.button.name();
     EXPECT_THAT(fresh.windows.closed, ElementsAre(handle));
     EXPECT_TRUE(fresh.form->window().enabled());
     if (c.activatesMain)
@@ -179,36 +181,37 @@ TEST_F(MsgFormTest, ClosingButtonsUnloadTheDialogAndEnableTheMainWindow) {
 }
 
 TEST_F(MsgFormTest, TheOtherReplyButtonsDoNothing) {
-  for (const char* button : {"ClearData", "Command6", "Command4"}) {
-    dialog().button(button).setValue(true);
-    EXPECT_NE(program.dialog(), nullptr) << button;
+  for (const auto button : {msg_form::ClearData, msg_form::Command6, msg_form::Command4}) {
+    dialog()[button].setValue(true);
+    EXPECT_NE(program.dialog(), nullptr) << button.name();
   }
 }
 
 TEST_F(MsgFormTest, TheNextTouchAfterUnloadMakesAFreshDialog) {
   layOut(6000, 480);
-  dialog().button("Command3").setValue(true);
+  dialog()[msg_form::Command3].setValue(true);
   MsgForm& fresh = dialog();
   EXPECT_EQ(fresh.window().width(), 4230);
-  EXPECT_EQ(fresh.label("MyMsg").caption(), "قريبًا إن شاء الله على");
+  EXPECT_EQ(fresh[msg_form::MyMsg].caption(), "قريبًا إن شاء الله على");
   EXPECT_EQ(program.windows.opened.size(), 2u);
   EXPECT_EQ(program.windows.topMostCalls.size(), 2u);
 }
 
 TEST_F(MsgFormTest, TheLinkChangesColourUnderTheMouse) {
-  Label& link = dialog().label("www");
+  Label& link = dialog()[msg_form::www];
   EXPECT_EQ(link.foreColor(), kButtonText);
   link.mouseDown({1, 0, 10, 10});
   EXPECT_EQ(link.foreColor(), 0x0000FFu);
   link.mouseMove({1, 0, 12, 10});
   EXPECT_EQ(link.foreColor(), 0xFF0000u);
-  dialog().label("MyMsg").mouseMove({0, 0, 5, 5});
+  dialog()[msg_form::MyMsg].mouseMove({0, 0, 5, 5});
   EXPECT_EQ(link.foreColor(), 0u);
   link.mouseMove({0, 0, 12, 10});
   dialog().window().mouseMove({0, 0, 5, 5});
   EXPECT_EQ(link.foreColor(), 0u);
   link.mouseMove({0, 0, 12, 10});
-  for (const char* elsewhere : {"TitlePic", "MyR1"}) dialog().control(elsewhere).mouseMove({});
+  for (const auto elsewhere : {msg_form::TitlePic, msg_form::MyR1})
+    dialog()[elsewhere].mouseMove({});
   EXPECT_EQ(link.foreColor(), 0xFF0000u);
 }
 
@@ -216,7 +219,7 @@ TEST_F(MsgFormTest, ReleaseOverTheLinkEnablesTheMainWindowAndTheClickOpensTheWeb
   main().window().setEnabled(false);
   MsgForm& form = dialog();
   const auto handle = form.window().handle();
-  Label& link = form.label("www");
+  Label& link = form[msg_form::www];
   link.mouseDown({1, 0, 10, 10});
   link.mouseUp({1, 0, 10, 10});
   EXPECT_EQ(link.foreColor(), 0xFF0000u);
@@ -232,21 +235,22 @@ TEST_F(MsgFormTest, ReleaseOverTheLinkEnablesTheMainWindowAndTheClickOpensTheWeb
 }
 
 TEST_F(MsgFormTest, DraggingByTheTitleStripWithTheLeftButtonAlone) {
-  for (const char* strip : {"TitlePic", "TitleMassage"}) {
+  const ControlHandle<MsgForm, Control> strips[] = {msg_form::TitlePic, msg_form::TitleMassage};
+  for (const auto strip : strips) {
     WindowControl& window = dialog().window();
     window.setLeft(5000);
     window.setTop(6000);
-    Control& handle = dialog().control(strip);
+    Control& handle = dialog()[strip];
     handle.mouseDown({2, 0, 100.5f, 51.5f});
-    EXPECT_EQ(dialog().state().TitleDragX, 100) << strip;
-    EXPECT_EQ(dialog().state().TitleDragY, 52) << strip;
+    EXPECT_EQ(dialog().state().TitleDragX, 100) << strip.name();
+    EXPECT_EQ(dialog().state().TitleDragY, 52) << strip.name();
     handle.mouseMove({3, 0, 400, 400});
     handle.mouseMove({2, 0, 400, 400});
     EXPECT_EQ(window.left(), 5000);
     EXPECT_EQ(window.top(), 6000);
     handle.mouseMove({1, 0, 250, 22});
-    EXPECT_EQ(window.left(), 5150) << strip;
-    EXPECT_EQ(window.top(), 5970) << strip;
+    EXPECT_EQ(window.left(), 5150) << strip.name();
+    EXPECT_EQ(window.top(), 5970) << strip.name();
     EXPECT_EQ(dialog().state().TitleDragX, 100);
   }
 }

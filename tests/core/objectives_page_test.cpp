@@ -75,14 +75,14 @@ class ObjectivesPage : public ::testing::Test {
   void SetUp() override {
     program.files.addFile(kChapter + "menu.gif");
     program.load();
-    form().button("reset").onClick = [this] {
+    form()[form1::reset].onClick = [this] {
       calls.push_back("reset");
-      textAtReset = form().label("Label12").caption();
+      textAtReset = form()[form1::Label12].caption();
     };
-    testing::logProcedures(form(), calls, {"DoingIt"});
+    testing::logProcedures(form(), calls, {form1::DoingIt});
   }
   Form1& form() { return *program.form; }
-  void chooseChapter() { program.slot("verses4").raiseFSCommand("click", "4"); }
+  void chooseChapter() { program.slot(form1::verses4).raiseFSCommand("click", "4"); }
   TestProgram program;
   std::vector<std::string> calls;
   std::string textAtReset;
@@ -93,18 +93,18 @@ TEST_F(ObjectivesPage, ShowsTheChaptersTextDecodedFromTheArabicCodePage) {
   program.files.addFile(kChapter + "TFS.txt",
                         "\xC3\xE5\xCF\xC7\xDD \xC7\xE1\xD3\xE6\xD1\xC9\r\n1- ");
   chooseChapter();
-  form().image("Image17").click();
-  EXPECT_TRUE(form().panel("Picture10").visible());
-  EXPECT_EQ(form().label("Label12").caption(), "أهداف السورة\r\n1- ");
+  form()[form1::Image17].click();
+  EXPECT_TRUE(form()[form1::Picture10].visible());
+  EXPECT_EQ(form()[form1::Label12].caption(), "أهداف السورة\r\n1- ");
   EXPECT_THAT(calls, ElementsAre("reset"));
   EXPECT_EQ(textAtReset, "");
 }
 
 TEST_F(ObjectivesPage, AMissingTextLeavesThePageOpenAndEmpty) {
   chooseChapter();
-  form().image("Image17").click();
-  EXPECT_TRUE(form().panel("Picture10").visible());
-  EXPECT_EQ(form().label("Label12").caption(), "");
+  form()[form1::Image17].click();
+  EXPECT_TRUE(form()[form1::Picture10].visible());
+  EXPECT_EQ(form()[form1::Label12].caption(), "");
   EXPECT_THAT(program.messages.shown, IsEmpty());
   EXPECT_EQ(program.dialog(), nullptr);
 }
@@ -112,41 +112,41 @@ TEST_F(ObjectivesPage, AMissingTextLeavesThePageOpenAndEmpty) {
 TEST_F(ObjectivesPage, AFailingResetStillLeavesThePageOpen) {
   program.files.addFile(kChapter + "TFS.txt", "abc");
   chooseChapter();
-  form().button("reset").onClick = [] { throw std::runtime_error("reading state"); };
-  form().image("Image17").click();
-  EXPECT_TRUE(form().panel("Picture10").visible());
-  EXPECT_EQ(form().label("Label12").caption(), "");
+  form()[form1::reset].onClick = [] { throw std::runtime_error("reading state"); };
+  form()[form1::Image17].click();
+  EXPECT_TRUE(form()[form1::Picture10].visible());
+  EXPECT_EQ(form()[form1::Label12].caption(), "");
 }
 
 TEST_F(ObjectivesPage, DoesNothingOnTheMenuScreenOrBeforeAnyChapter) {
   program.files.addFile(kChapter + "TFS.txt", "abc");
   // The menu screen after start-up, with a chapter known.
   form().state().CurrentChapter = "2-2\\Absa\\";
-  form().image("Image17").click();
+  form()[form1::Image17].click();
   // The chapter screen, but no chapter chosen yet.
   form().state().CurrentChapter = "";
-  form().panel("Picture8").setVisible(false);
-  form().image("Image17").click();
-  EXPECT_FALSE(form().panel("Picture10").visible());
-  EXPECT_EQ(form().label("Label12").caption(), "Label12");
+  form()[form1::Picture8].setVisible(false);
+  form()[form1::Image17].click();
+  EXPECT_FALSE(form()[form1::Picture10].visible());
+  EXPECT_EQ(form()[form1::Label12].caption(), "Label12");
   EXPECT_THAT(calls, IsEmpty());
 }
 
 TEST_F(ObjectivesPage, CloseButtonPlaysTheClickSoundAndClosesThePage) {
   chooseChapter();
-  form().image("Image17").click();
+  form()[form1::Image17].click();
   calls.clear();
-  form().image("Image21").click();
+  form()[form1::Image21].click();
   EXPECT_THAT(calls, ElementsAre("DoingIt"));
-  EXPECT_FALSE(form().panel("Picture10").visible());
+  EXPECT_FALSE(form()[form1::Picture10].visible());
 }
 
 TEST_F(ObjectivesPage, StaysOverTheMenuScreenUntilClosed) {
   chooseChapter();
-  form().image("Image17").click();
-  form().image("Image20").click();
-  EXPECT_TRUE(form().panel("Picture8").visible());
-  EXPECT_TRUE(form().panel("Picture10").visible());
+  form()[form1::Image17].click();
+  form()[form1::Image20].click();
+  EXPECT_TRUE(form()[form1::Picture8].visible());
+  EXPECT_TRUE(form()[form1::Picture10].visible());
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ using testing::Load;
 class RangeSelection : public testing::RecitationTest {
  protected:
   // The range panel's "once" answer, as the user gives it.
-  void chooseRangeOnce() { form().image("Image24").click(); }
+  void chooseRangeOnce() { form()[form1::Image24].click(); }
 };
 
 TEST_F(RangeSelection, TwoClicksListTheRangeVerseByVerseAndReadIt) {
@@ -25,15 +25,15 @@ TEST_F(RangeSelection, TwoClicksListTheRangeVerseByVerseAndReadIt) {
   click("12");
   EXPECT_THAT(patterns,
               ElementsAre("c-*.gif", "7-*.*", "8-*.*", "9-*.*", "a-*.*", "b-*.*", "c-*.*"));
-  EXPECT_THAT(form().listBox("List1").items(),
+  EXPECT_THAT(form()[form1::List1].items(),
               ElementsAre("7-1.gif", "7-2.swf", "8-1.gif", "a-1.gif", "c-1.gif"));
-  EXPECT_EQ(caption("Label10"), "7");
-  EXPECT_EQ(caption("Label13"), "12");
-  EXPECT_EQ(caption("L4"), "13");
-  EXPECT_EQ(caption("kind"), "all");
+  EXPECT_EQ(caption(form1::Label10), "7");
+  EXPECT_EQ(caption(form1::Label13), "12");
+  EXPECT_EQ(caption(form1::L4), "13");
+  EXPECT_EQ(caption(form1::kind), "all");
   EXPECT_EQ(state().RangeMode, 1);
   EXPECT_EQ(state().VerseIndex, 0);
-  EXPECT_EQ(form().button("StopIt").caption(), "Off");
+  EXPECT_EQ(form()[form1::StopIt].caption(), "Off");
   EXPECT_THAT(loads, ElementsAre(Load{0, "7-1.gif"}));
 }
 
@@ -45,13 +45,13 @@ TEST_F(RangeSelection, TwoLetterCodesAreListedByTheirWholeCode) {
   };
   addMovies({"y-1.gif", "z1-1.gif", "z2-1.gif", "z3-1.gif", "5-1.gif"});
   for (const auto& [first, last, expected] : cases) {
-    form().label("Label4").setCaption(first);
-    form().label("Label5").setCaption(last);
+    form()[form1::Label4].setCaption(first);
+    form()[form1::Label5].setCaption(last);
     patterns.clear();
-    form().run("Range");
+    form().run(form1::Range);
     EXPECT_EQ(patterns, expected) << first << ".." << last;
   }
-  EXPECT_THAT(form().listBox("List1").items(), ElementsAre("5-1.gif"));
+  EXPECT_THAT(form()[form1::List1].items(), ElementsAre("5-1.gif"));
 }
 
 TEST_F(RangeSelection, Command2ReadsTheLastRangeAgainInRangeMode) {
@@ -61,24 +61,24 @@ TEST_F(RangeSelection, Command2ReadsTheLastRangeAgainInRangeMode) {
   click("8");
   advance(2000);  // both verses read; the chapter menu is back
   ASSERT_EQ(state().RangeMode, 0);
-  ASSERT_EQ(caption("Label4"), "0");
+  ASSERT_EQ(caption(form1::Label4), "0");
   loads.clear();
-  form().run("Command2");
-  EXPECT_EQ(caption("Label4"), "7");
-  EXPECT_EQ(caption("Label5"), "8");
+  form().run(form1::Command2);
+  EXPECT_EQ(caption(form1::Label4), "7");
+  EXPECT_EQ(caption(form1::Label5), "8");
   EXPECT_EQ(state().RangeMode, 1);
-  EXPECT_THAT(form().listBox("List1").items(), ElementsAre("7-1.gif", "8-1.gif"));
+  EXPECT_THAT(form()[form1::List1].items(), ElementsAre("7-1.gif", "8-1.gif"));
   EXPECT_THAT(loads, ElementsAre(Load{2000, "7-1.gif"}));
 }
 
 TEST_F(RangeSelection, Command1ReadsEveryAllMovieInNameOrder) {
   addMovies({"2-all.gif", "1-all.gif", "1-001.gif", "12-all.gif"});
-  form().textBox("Repeat").setText("2");
-  form().run("reset");  // as the whole-chapter button does first
-  form().label("kind").setCaption("all");
+  form()[form1::Repeat].setText("2");
+  form().run(form1::reset);  // as the whole-chapter button does first
+  form()[form1::kind].setCaption("all");
   loads.clear();
-  form().run("Command1");
-  EXPECT_EQ(form().fileList("File1").pattern(), "?-all.gif");
+  form().run(form1::Command1);
+  EXPECT_EQ(form()[form1::File1].pattern(), "?-all.gif");
   advance(2500);
   EXPECT_THAT(loads, ElementsAre(Load{0, "1-all.gif"}, Load{505, "1-all.gif"},
                                  Load{1010, "2-all.gif"}, Load{1515, "2-all.gif"},
@@ -86,40 +86,40 @@ TEST_F(RangeSelection, Command1ReadsEveryAllMovieInNameOrder) {
 }
 
 TEST_F(RangeSelection, Command3StopsThePollAndStartsChoosing) {
-  form().panel("Picture4").setVisible(true);
-  form().panel("Picture5").setVisible(true);
+  form()[form1::Picture4].setVisible(true);
+  form()[form1::Picture5].setVisible(true);
   state().RepeatsDone = 2;
-  form().run("Command3");
-  EXPECT_FALSE(form().timer("Timer1").running());
+  form().run(form1::Command3);
+  EXPECT_FALSE(form()[form1::Timer1].running());
   EXPECT_THAT(loads, ElementsAre(Load{0, "menu.gif"}));  // fadein
   EXPECT_EQ(state().RepeatsDone, 0);
-  EXPECT_FALSE(form().panel("Picture5").visible());
-  EXPECT_EQ(form().checkBox("Check2").value(), 1);
-  EXPECT_EQ(caption("Label4"), "0");
+  EXPECT_FALSE(form()[form1::Picture5].visible());
+  EXPECT_EQ(form()[form1::Check2].value(), 1);
+  EXPECT_EQ(caption(form1::Label4), "0");
   EXPECT_EQ(state().RangeMode, 1);
-  EXPECT_FALSE(form().panel("Picture4").visible());
+  EXPECT_FALSE(form()[form1::Picture4].visible());
 }
 
 TEST_F(RangeSelection, Command3WhileChoosingKeepsTheFirstBound) {
-  form().checkBox("Check2").setValue(1);
+  form()[form1::Check2].setValue(1);
   click("7");
-  form().run("Command3");
-  EXPECT_EQ(caption("Label4"), "7");
+  form().run(form1::Command3);
+  EXPECT_EQ(caption(form1::Label4), "7");
 }
 
 TEST_F(RangeSelection, CheckingCheck2ByHandStartsChoosingAndNothingElse) {
-  form().label("Label4").setCaption("9");
-  form().panel("Picture4").setVisible(true);
-  form().checkBox("Check2").setValue(1);
-  EXPECT_EQ(caption("Label4"), "0");
+  form()[form1::Label4].setCaption("9");
+  form()[form1::Picture4].setVisible(true);
+  form()[form1::Check2].setValue(1);
+  EXPECT_EQ(caption(form1::Label4), "0");
   EXPECT_EQ(state().RangeMode, 1);
-  EXPECT_TRUE(form().timer("Timer1").running());
-  EXPECT_TRUE(form().panel("Picture4").visible());
+  EXPECT_TRUE(form()[form1::Timer1].running());
+  EXPECT_TRUE(form()[form1::Picture4].visible());
   EXPECT_THAT(loads, IsEmpty());
 
-  form().label("Label4").setCaption("9");
-  form().checkBox("Check2").setValue(0);  // unchecking does nothing
-  EXPECT_EQ(caption("Label4"), "9");
+  form()[form1::Label4].setCaption("9");
+  form()[form1::Check2].setValue(0);  // unchecking does nothing
+  EXPECT_EQ(caption(form1::Label4), "9");
   EXPECT_EQ(state().RangeMode, 1);
 }
 

@@ -25,24 +25,24 @@ class ReadingRules : public testing::RecitationTest {};
 // 1
 TEST_F(ReadingRules, EveryWayOfStoppingCancelsAPendingPause) {
   const std::pair<const char*, std::function<void(Form1&)>> stops[] = {
-      {"StopIt", [](Form1& form) { form.run("StopIt"); }},
-      {"reset", [](Form1& form) { form.run("reset"); }},
-      {"playing", [](Form1& form) { form.image("playing").click(); }},
+      {"StopIt", [](Form1& form) { form.run(form1::StopIt); }},
+      {"reset", [](Form1& form) { form.run(form1::reset); }},
+      {"playing", [](Form1& form) { form[form1::playing].click(); }},
   };
   addMovies({"5-1.gif"});
-  form().image("Image5(0)").click();
-  form().textBox("Repeat").setText("2");
+  form()[form1::Image5[0]].click();
+  form()[form1::Repeat].setText("2");
   for (const auto& [name, stop] : stops) {
-    form().run("reset");
+    form().run(form1::reset);
     click("5");
     advance(1000);  // the play has ended; a pause of 1000 + 100 frames of 40 ms runs
-    ASSERT_TRUE(form().timer("Timer2").running()) << name;
+    ASSERT_TRUE(form()[form1::Timer2].running()) << name;
     ASSERT_TRUE(form().countdown().visible()) << name;
     stop(form());
     loads.clear();
     advance(20000);
     EXPECT_THAT(loads, IsEmpty()) << name;
-    EXPECT_FALSE(form().timer("Timer2").running()) << name;
+    EXPECT_FALSE(form()[form1::Timer2].running()) << name;
     EXPECT_FALSE(form().countdown().visible()) << name;
   }
 }
@@ -50,9 +50,9 @@ TEST_F(ReadingRules, EveryWayOfStoppingCancelsAPendingPause) {
 // 2
 TEST_F(ReadingRules, AStaleRangeListDoesNotMakeAFileListReadingStartOver) {
   addMovies({"5-1.gif", "5-2.gif"});
-  form().listBox("List1").addItem("7-1.gif");
-  form().listBox("List1").addItem("8-1.gif");
-  form().checkBox("Check3").setValue(1);
+  form()[form1::List1].addItem("7-1.gif");
+  form()[form1::List1].addItem("8-1.gif");
+  form()[form1::Check3].setValue(1);
   click("5");
   advance(5000);
   EXPECT_THAT(loads, ElementsAre(Load{0, "5-1.gif"}, Load{505, "5-2.gif"},
@@ -60,12 +60,12 @@ TEST_F(ReadingRules, AStaleRangeListDoesNotMakeAFileListReadingStartOver) {
 }
 
 TEST_F(ReadingRules, OnlyARangeReadingWithContinuousRangeStartsAgain) {
-  form().listBox("List1").addItem("7-1.gif");
+  form()[form1::List1].addItem("7-1.gif");
   state().VerseIndex = 1;
   for (const auto& [rangeMode, continuous, expected] :
        {std::tuple{1.0f, 1, true}, std::tuple{0.0f, 1, false}, std::tuple{1.0f, 0, false}}) {
     state().RangeMode = rangeMode;
-    form().checkBox("Check3").setValue(continuous);
+    form()[form1::Check3].setValue(continuous);
     EXPECT_EQ(startsRangeAgain(form()), expected) << rangeMode << continuous;
   }
 }
@@ -80,10 +80,10 @@ TEST_F(ReadingRules, WideningKeepsTheWholeVerseCodeAndItsHyphen) {
   addMovies({"z1-1.gif", "z1-2.gif", "z2-1.gif", "za-1.gif", "z-1.gif", "m-1.gif", "m-2.gif",
              "menu.gif", "Menu2.gif", "mx.txt"});
   for (const auto& [verse, breaths, widened] : cases) {
-    form().run("reset");
+    form().run(form1::reset);
     loads.clear();
     click(verse);
-    EXPECT_EQ(form().fileList("File1").pattern(), widened) << verse;
+    EXPECT_EQ(form()[form1::File1].pattern(), widened) << verse;
     advance(2000);
     EXPECT_THAT(loads, ElementsAre(Load{loads.at(0).first, breaths[0]},
                                    Load{loads.at(0).first + 505, breaths[1]},
@@ -101,14 +101,14 @@ TEST_F(ReadingRules, AReadingOfAnEmptyListEndsQuietlyAtOnce) {
       {"verse without a movie", [this] { click("9"); }},
       {"no ?-all.gif",
        [this] {
-         form().run("reset");
-         form().label("kind").setCaption("all");
-         form().run("Command1");
-         EXPECT_EQ(form().fileList("File1").listIndex(), -1);
+         form().run(form1::reset);
+         form()[form1::kind].setCaption("all");
+         form().run(form1::Command1);
+         EXPECT_EQ(form()[form1::File1].listIndex(), -1);
        }},
       {"empty range",
        [this] {
-         form().image("Image24").click();
+         form()[form1::Image24].click();
          click("40");
          click("41");
        }},
@@ -119,10 +119,10 @@ TEST_F(ReadingRules, AReadingOfAnEmptyListEndsQuietlyAtOnce) {
     flash1().plays = 0;
     start();
     EXPECT_EQ(flash1().plays, 0) << name;
-    EXPECT_EQ(form().button("StopIt").caption(), "On") << name;
-    EXPECT_FALSE(form().timer("Timer1").running()) << name;
+    EXPECT_EQ(form()[form1::StopIt].caption(), "On") << name;
+    EXPECT_FALSE(form()[form1::Timer1].running()) << name;
     EXPECT_EQ(state().RangeMode, 0) << name;
-    EXPECT_FALSE(form().image("playing").visible()) << name;
+    EXPECT_FALSE(form()[form1::playing].visible()) << name;
     ASSERT_GE(loads.size(), 2u) << name;
     EXPECT_EQ(loads.back(), (Load{program.clock.now(), "Menu.gif"})) << name;
     // The menu page that stays in the display is not taken for an ended play.
@@ -135,34 +135,36 @@ TEST_F(ReadingRules, AReadingOfAnEmptyListEndsQuietlyAtOnce) {
 
 // 5
 TEST_F(ReadingRules, ARangeWithUnusableBoundsIsRefused) {
-  const std::tuple<const char*, const char*, const char*> requests[] = {
-      {"Command2", "Label10", "Label13"},  // before any range was read: creation captions
-      {"Command2", "9", "7"},
-      {"Range", "9", "7"},
-      {"Range", "7.5", "9"},
-      {"Range", "7", "x"},
-      {"Range", "7", "100000"},
+  const std::tuple<ControlHandle<Form1, CommandButton>, const char*, const char*> requests[] = {
+      {form1::Command2, "Label10", "Label13"},  // before any range was read: creation captions
+      {form1::Command2, "9", "7"},
+      {form1::Range, "9", "7"},
+      {form1::Range, "7.5", "9"},
+      {form1::Range, "7", "x"},
+      {form1::Range, "7", "100000"},
   };
   addMovies({"7-1.gif", "8-1.gif", "9-1.gif"});
-  form().listBox("List1").addItem("a-1.gif");
-  form().fileList("File1").setPattern("before");
+  form()[form1::List1].addItem("a-1.gif");
+  form()[form1::File1].setPattern("before");
   for (const auto& [procedure, first, last] : requests) {
-    const bool viaCommand2 = std::string(procedure) == "Command2";
-    form().label(viaCommand2 ? "Label10" : "Label4").setCaption(first);
-    form().label(viaCommand2 ? "Label13" : "Label5").setCaption(last);
-    const std::string shown[] = {caption("Label4"),  caption("Label5"), caption("Label10"),
-                                 caption("Label13"), caption("L4"),     caption("kind")};
+    const bool viaCommand2 = procedure == form1::Command2;
+    form()[viaCommand2 ? form1::Label10 : form1::Label4].setCaption(first);
+    form()[viaCommand2 ? form1::Label13 : form1::Label5].setCaption(last);
+    const std::string shown[] = {caption(form1::Label4),  caption(form1::Label5),
+                                 caption(form1::Label10), caption(form1::Label13),
+                                 caption(form1::L4),      caption(form1::kind)};
     form().run(procedure);
-    const std::string after[] = {caption("Label4"),  caption("Label5"), caption("Label10"),
-                                 caption("Label13"), caption("L4"),     caption("kind")};
+    const std::string after[] = {caption(form1::Label4),  caption(form1::Label5),
+                                 caption(form1::Label10), caption(form1::Label13),
+                                 caption(form1::L4),      caption(form1::kind)};
     EXPECT_THAT(after, ::testing::ElementsAreArray(shown))
-        << procedure << " " << first << ".." << last;
-    EXPECT_THAT(form().listBox("List1").items(), ElementsAre("a-1.gif"))
-        << procedure << " " << first;
-    EXPECT_EQ(form().fileList("File1").pattern(), "before") << procedure << " " << first;
-    EXPECT_EQ(form().button("StopIt").caption(), "On") << procedure << " " << first;
-    EXPECT_EQ(state().RangeMode, 0) << procedure << " " << first;
-    EXPECT_THAT(loads, IsEmpty()) << procedure << " " << first;
+        << procedure.name() << " " << first << ".." << last;
+    EXPECT_THAT(form()[form1::List1].items(), ElementsAre("a-1.gif"))
+        << procedure.name() << " " << first;
+    EXPECT_EQ(form()[form1::File1].pattern(), "before") << procedure.name() << " " << first;
+    EXPECT_EQ(form()[form1::StopIt].caption(), "On") << procedure.name() << " " << first;
+    EXPECT_EQ(state().RangeMode, 0) << procedure.name() << " " << first;
+    EXPECT_THAT(loads, IsEmpty()) << procedure.name() << " " << first;
   }
 }
 
@@ -179,8 +181,8 @@ TEST_F(ReadingRules, ARepeatCountThatIsNoNumberCountsAsOne) {
   };
   addMovies({"5-1.gif"});
   for (const auto& [count, plays, menuBack] : counts) {
-    form().run("reset");
-    form().textBox("Repeat").setText(count);
+    form().run(form1::reset);
+    form()[form1::Repeat].setText(count);
     flash1().plays = 0;
     loads.clear();
     click("5");
@@ -189,24 +191,24 @@ TEST_F(ReadingRules, ARepeatCountThatIsNoNumberCountsAsOne) {
     EXPECT_EQ(!loads.empty() && loads.back().second == "Menu.gif", menuBack) << '"' << count << '"';
   }
   for (const auto& [arrow, after, sounds] :
-       {std::tuple{"Label8", "abc", 0}, std::tuple{"Label9", "2", 1}}) {
-    form().textBox("Repeat").setText("abc");
+       {std::tuple{form1::Label8, "abc", 0}, std::tuple{form1::Label9, "2", 1}}) {
+    form()[form1::Repeat].setText("abc");
     const int before = clickSounds();
-    form().control(arrow).click();
-    EXPECT_EQ(form().textBox("Repeat").text(), after) << arrow;
-    EXPECT_EQ(clickSounds() - before, sounds) << arrow;
+    form()[arrow].click();
+    EXPECT_EQ(form()[form1::Repeat].text(), after) << arrow.name();
+    EXPECT_EQ(clickSounds() - before, sounds) << arrow.name();
   }
 }
 
 // 7
 TEST_F(ReadingRules, APauseLongerThan65535MillisecondsIsWaitedInFull) {
   addMovies({"5-1.gif"}, MovieLength{300, 2000});
-  form().image("Image5(8)").click();  // 9 seconds
-  form().textBox("Repeat").setText("2");
+  form()[form1::Image5[8]].click();  // 9 seconds
+  form()[form1::Repeat].setText("2");
   click("5");
   advance(500);  // the first poll
-  EXPECT_EQ(form().textBox("Text1").text(), "89000");
-  EXPECT_EQ(form().timer("Timer2").interval(), 89000);
+  EXPECT_EQ(form()[form1::Text1].text(), "89000");
+  EXPECT_EQ(form()[form1::Timer2].interval(), 89000);
   advance(88999);
   EXPECT_EQ(loads.size(), 1u);
   advance(1);
@@ -216,10 +218,10 @@ TEST_F(ReadingRules, APauseLongerThan65535MillisecondsIsWaitedInFull) {
 TEST_F(ReadingRules, APollPeriodThatIsNoPositiveNumberCountsAs500) {
   addMovies({"5-1.gif"}, MovieLength{10000, 100});
   for (const char* text : {"abc", "", "0", "-20"}) {
-    form().run("reset");
-    form().textBox("Text1").setText(text);
+    form().run(form1::reset);
+    form()[form1::Text1].setText(text);
     click("5");
-    EXPECT_EQ(form().timer("Timer1").interval(), 500) << '"' << text << '"';
+    EXPECT_EQ(form()[form1::Timer1].interval(), 500) << '"' << text << '"';
   }
 }
 
@@ -228,33 +230,33 @@ TEST_F(ReadingRules, TheRightArrowCountsUpWhateverVerseIsRead) {
   for (const auto& [verseIndex, before, after] :
        {std::tuple{4, "3", "4"}, std::tuple{5, "5", "6"}, std::tuple{0, "1", "2"}}) {
     state().VerseIndex = static_cast<std::int16_t>(verseIndex);
-    form().textBox("Repeat").setText(before);
-    form().control("Label9").click();
-    EXPECT_EQ(form().textBox("Repeat").text(), after) << verseIndex;
+    form()[form1::Repeat].setText(before);
+    form()[form1::Label9].click();
+    EXPECT_EQ(form()[form1::Repeat].text(), after) << verseIndex;
   }
 }
 
 // 9
 TEST_F(ReadingRules, AListThatShrankUnderAReadingEndsIt) {
   addMovies({"1-001.gif", "2-001.gif", "3-001.gif"});
-  form().run("reset");
-  form().label("kind").setCaption("all");
-  form().fileList("File1").setPattern("?-???.gif");
-  form().run("StopIt");
+  form().run(form1::reset);
+  form()[form1::kind].setCaption("all");
+  form()[form1::File1].setPattern("?-???.gif");
+  form().run(form1::StopIt);
   advance(1100);  // the third entry is playing
-  form().fileList("File1").setPattern("1-001.gif");
+  form()[form1::File1].setPattern("1-001.gif");
   loads.clear();
   advance(1000);
   EXPECT_THAT(loads, ElementsAre(Load{1510, "2 blank.gif"}, Load{1510, "Menu.gif"}));
   EXPECT_EQ(state().VerseIndex, 0);
-  EXPECT_FALSE(form().timer("Timer2").running());
+  EXPECT_FALSE(form()[form1::Timer2].running());
 }
 
 TEST_F(ReadingRules, ReadBeyondTheEndOfTheFileListGoesBackToTheStart) {
   addMovies({"5-1.gif"});
-  form().fileList("File1").setPattern("5-*.gif");
+  form()[form1::File1].setPattern("5-*.gif");
   state().VerseIndex = 3;
-  form().run("Read");
+  form().run(form1::Read);
   EXPECT_EQ(state().VerseIndex, 0);
   EXPECT_THAT(loads, IsEmpty());
 }
@@ -264,15 +266,15 @@ TEST_F(ReadingRules, OnlyTheWholeChapterAsOneMovieReadsTheWholeChapterMovie) {
   const std::pair<const char*, std::function<void()>> readings[] = {
       {"a verse", [this] { click("1"); }},
       {"a verse in breaths", [this] { click("2"); }},
-      {"verse by verse", [this] { form().image("Image1").click(); }},
+      {"verse by verse", [this] { form()[form1::Image1].click(); }},
       {"a range",
        [this] {
-         form().label("Label4").setCaption("1");
-         form().label("Label5").setCaption("2");
+         form()[form1::Label4].setCaption("1");
+         form()[form1::Label5].setCaption("2");
          state().RangeMode = 1;
-         form().run("Range");
+         form().run(form1::Range);
        }},
-      {"the whole chapter", [this] { form().image("Image4").click(); }},
+      {"the whole chapter", [this] { form()[form1::Image4].click(); }},
   };
   const std::vector<std::vector<std::string>> expected = {
       {"1-001.gif"},
@@ -284,7 +286,7 @@ TEST_F(ReadingRules, OnlyTheWholeChapterAsOneMovieReadsTheWholeChapterMovie) {
   };
   addMovies({"1-001.gif", "1-all.gif", "2-001.gif", "2-002.gif"});
   for (std::size_t i = 0; i < std::size(readings); ++i) {
-    form().image("playing").click();
+    form()[form1::playing].click();
     advance(100);
     loads.clear();
     readings[i].second();
@@ -301,20 +303,20 @@ TEST_F(ReadingRules, PauseModesValuesInText1AreNoPollPeriods) {
   addMovies({"5-1.gif"}, MovieLength{10000, 100});
   const std::tuple<const char*, std::function<void(Form1&)>, std::int64_t> cases[] = {
       {"as created", [](Form1&) {}, 500},
-      {"a keypad choice", [](Form1& form) { form.image("Image5(3)").click(); }, 500},
-      {"typed in", [](Form1& form) { form.textBox("Text1").setText("800"); }, 800},
+      {"a keypad choice", [](Form1& form) { form[form1::Image5[3]].click(); }, 500},
+      {"typed in", [](Form1& form) { form[form1::Text1].setText("800"); }, 800},
       {"typed, then a keypad choice",
        [](Form1& form) {
-         form.textBox("Text1").setText("800");
-         form.image("Image5(3)").click();
+         form[form1::Text1].setText("800");
+         form[form1::Image5[3]].click();
        },
        800},
   };
   for (const auto& [name, before, period] : cases) {
-    form().run("reset");
+    form().run(form1::reset);
     before(form());
     click("5");
-    EXPECT_EQ(form().timer("Timer1").interval(), period) << name;
+    EXPECT_EQ(form()[form1::Timer1].interval(), period) << name;
   }
 }
 

@@ -7,14 +7,14 @@ void RecitationTest::SetUp() {
   state().CurrentChapter = "1-1\\An Nas\\";
   chapterFolder_ = form().chapterFilePath("");
   program.files.addFolder(chapterFolder_);
-  form().fileList("File1").setPath(chapterFolder_);
+  form()[form1::File1].setPath(chapterFolder_);
   flash1().addObserver(this);
-  form().fileList("File1").addObserver(this);
+  form()[form1::File1].addObserver(this);
 }
 
 void RecitationTest::TearDown() {
   flash1().removeObserver(this);
-  form().fileList("File1").removeObserver(this);
+  form()[form1::File1].removeObserver(this);
 }
 
 void RecitationTest::addMovies(std::initializer_list<std::string> names, MovieLength length) {
@@ -23,13 +23,13 @@ void RecitationTest::addMovies(std::initializer_list<std::string> names, MovieLe
     lengths_[name] = length;
   }
   // The folder is read when the list is told its pattern; read it again.
-  FileListBox& files = form().fileList("File1");
+  FileListBox& files = form()[form1::File1];
   const std::string pattern = files.pattern();
   files.setPattern(pattern);
 }
 
 void RecitationTest::countMenuRuns() {
-  CommandButton& menu = form().button("Menu");
+  CommandButton& menu = form()[form1::Menu];
   menu.onClick = [this, original = menu.onClick] {
     ++menuRuns;
     original();
@@ -38,7 +38,7 @@ void RecitationTest::countMenuRuns() {
 
 void RecitationTest::controlChanged(const Control& control, Property property) {
   if (property == Property::Pattern) {
-    patterns.push_back(form().fileList("File1").pattern());
+    patterns.push_back(form()[form1::File1].pattern());
     return;
   }
   if (&control != &flash1() || property != Property::Movie) return;

@@ -39,14 +39,14 @@ class RecitationTest : public ::testing::Test, private ControlObserver {
   void click(const std::string& args) { flash1().raiseFSCommand("click", args); }
   void advance(std::int64_t ms) { program.clock.advance(ms); }
   /// How many times the click sound was started.
-  int clickSounds() { return static_cast<int>(program.slot("ding").loads.size() / 2); }
+  int clickSounds() { return static_cast<int>(program.slot(form1::ding).loads.size() / 2); }
   /// Counts the runs of `Menu` from now on, in `menuRuns`.
   void countMenuRuns();
 
   Form1& form() { return *program.form; }
   MainWindowState& state() { return program.form->state(); }
-  FakeMovieSlot& flash1() { return program.slot("flash1"); }
-  std::string caption(const char* name) { return form().label(name).caption(); }
+  FakeMovieSlot& flash1() { return program.slot(form1::flash1); }
+  std::string caption(ControlHandle<Form1, Label> label) { return form()[label].caption(); }
 
   TestProgram program{"C:\\Hifz"};
   /// The movies given to the main display since the test began.

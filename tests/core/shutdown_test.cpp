@@ -51,20 +51,20 @@ class Shutdown : public ::testing::Test {
  protected:
   void SetUp() override { program.load(); }
   Form1& form() { return *program.form; }
-  testing::FakeMovieSlot& exitMe() { return program.slot("ExitMe"); }
+  testing::FakeMovieSlot& exitMe() { return program.slot(form1::ExitMe); }
   TestProgram program;
 };
 
 TEST_F(Shutdown, LeavingThroughTheExitMovieRestoresTheModeReleasesAndEnds) {
   std::vector<Mode> testedAtClickSound{{-1, -1, -1}};
-  auto clickSound = form().button("DoingIt").onClick;
-  form().button("DoingIt").onClick = [&] {
+  auto clickSound = form()[form1::DoingIt].onClick;
+  form()[form1::DoingIt].onClick = [&] {
     testedAtClickSound = program.display.tested;
     clickSound();
   };
   exitMe().raiseFSCommand("click", "1");
   EXPECT_THAT(testedAtClickSound, IsEmpty());
-  EXPECT_EQ(program.slot("ding").movie(), "C:\\Hifz\\data\\ding.gif");
+  EXPECT_EQ(program.slot(form1::ding).movie(), "C:\\Hifz\\data\\ding.gif");
   EXPECT_THAT(program.display.tested, ElementsAre(Mode{1024, 768, 32}));
   EXPECT_THAT(program.display.applied, ElementsAre(Mode{1024, 768, 32}));
   EXPECT_THAT(program.display.released, ElementsAre(program.display.contextToOpen));
@@ -98,12 +98,12 @@ TEST_F(Shutdown, ARefusedModeStillReleasesAndEnds) {
 }
 
 TEST_F(Shutdown, StayingBringsTheTopMenuBack) {
-  form().image("Image12").click();
-  form().panel("Picture8").setVisible(false);
-  form().panel("Picture12").setVisible(false);
+  form()[form1::Image12].click();
+  form()[form1::Picture8].setVisible(false);
+  form()[form1::Picture12].setVisible(false);
   exitMe().raiseFSCommand("CLICK", "0");
-  for (const char* name : {"TopMenu", "Picture12", "Picture8"})
-    EXPECT_TRUE(form().control(name).visible()) << name;
+  const ControlHandle<Form1, Control> shown[] = {form1::TopMenu, form1::Picture12, form1::Picture8};
+  for (const auto control : shown) EXPECT_TRUE(form()[control].visible()) << control.name();
   EXPECT_FALSE(exitMe().visible());
   EXPECT_THAT(program.display.tested, IsEmpty());
   EXPECT_EQ(program.windows.endings, 0);
@@ -114,11 +114,11 @@ TEST_F(Shutdown, OtherAnswersOfTheExitMovieDoNothing) {
       {"click", "2"}, {"click", "01"}, {"click", " 1"}, {"click", ""},
       {"press", "1"}, {"press", "0"},  {"", "1"},
   };
-  form().image("Image12").click();
+  form()[form1::Image12].click();
   for (const auto& [command, args] : cases) {
     exitMe().raiseFSCommand(command, args);
     EXPECT_TRUE(exitMe().visible()) << command << " " << args;
-    EXPECT_FALSE(form().slot("TopMenu").visible());
+    EXPECT_FALSE(form()[form1::TopMenu].visible());
   }
   EXPECT_THAT(program.display.tested, IsEmpty());
   EXPECT_THAT(program.display.released, IsEmpty());

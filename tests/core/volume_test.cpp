@@ -51,16 +51,16 @@ class VolumeButtons : public ::testing::Test {
   void SetUp() override { program.load(); }
   std::tuple<std::string, std::string, float, std::int32_t> levelValueMarker() {
     Form1& form = *program.form;
-    return {form.label("volup").caption(), form.textBox("vText").text(),
-            form.panel("volstate").left(), form.state().VolumeValue};
+    return {form[form1::volup].caption(), form[form1::vText].text(), form[form1::volstate].left(),
+            form.state().VolumeValue};
   }
-  int clickSounds() { return static_cast<int>(program.slot("ding").loads.size() / 2); }
+  int clickSounds() { return static_cast<int>(program.slot(form1::ding).loads.size() / 2); }
   TestProgram program;
 };
 
 TEST_F(VolumeButtons, SevenStepsDownReachZeroAfterFourThenDoNothing) {
   const int soundsBefore = clickSounds();
-  for (int i = 0; i < 7; ++i) program.form->run("Vdown");
+  for (int i = 0; i < 7; ++i) program.form->run(form1::Vdown);
   EXPECT_EQ(levelValueMarker(), std::make_tuple("0", "0", 0.0f, 0));
   EXPECT_EQ(clickSounds() - soundsBefore, 4);
   ASSERT_EQ(program.mixer.writes.size(), 5u);
@@ -69,11 +69,11 @@ TEST_F(VolumeButtons, SevenStepsDownReachZeroAfterFourThenDoNothing) {
 }
 
 TEST_F(VolumeButtons, ThreeStepsUpReachTheTopThenDoNothing) {
-  for (int i = 0; i < 3; ++i) program.form->run("VUP");
+  for (int i = 0; i < 3; ++i) program.form->run(form1::VUP);
   EXPECT_EQ(levelValueMarker(), std::make_tuple("7", "65534", 735.0f, 65534));
   const int soundsAtTop = clickSounds();
   const auto writesAtTop = program.mixer.writes.size();
-  program.form->run("VUP");
+  program.form->run(form1::VUP);
   EXPECT_EQ(levelValueMarker(), std::make_tuple("7", "65534", 735.0f, 65534));
   EXPECT_EQ(clickSounds(), soundsAtTop);
   EXPECT_EQ(program.mixer.writes.size(), writesAtTop);
@@ -85,16 +85,16 @@ TEST(VolumeButtonsWithoutMixer, StepsDoNothing) {
   program.load();
   Form1& form = *program.form;
   auto levelValueMarker = [&form] {
-    return std::make_tuple(form.label("volup").caption(), form.textBox("vText").text(),
-                           form.panel("volstate").left(), form.state().VolumeValue);
+    return std::make_tuple(form[form1::volup].caption(), form[form1::vText].text(),
+                           form[form1::volstate].left(), form.state().VolumeValue);
   };
   const auto before = levelValueMarker();
-  const auto soundsBefore = program.slot("ding").loads.size();
-  for (const char* button : {"VUP", "Vdown", "Vdown", "VUP"}) {
+  const auto soundsBefore = program.slot(form1::ding).loads.size();
+  for (const auto button : {form1::VUP, form1::Vdown, form1::Vdown, form1::VUP}) {
     form.run(button);
-    EXPECT_EQ(levelValueMarker(), before) << button;
+    EXPECT_EQ(levelValueMarker(), before) << button.name();
   }
-  EXPECT_EQ(program.slot("ding").loads.size(), soundsBefore);
+  EXPECT_EQ(program.slot(form1::ding).loads.size(), soundsBefore);
   EXPECT_THAT(program.mixer.writes, IsEmpty());
 }
 

@@ -49,8 +49,8 @@ TEST_F(WindowDragging, NothingMovesInFullScreen) {
 }
 
 TEST_F(WindowDragging, TheWorkingPanelDragsEvenInFullScreenAndHidesOnADoubleClick) {
-  PicturePanel& panel = program.form->panel("Picture2");
-  program.form->image("Image6").click();
+  PicturePanel& panel = (*program.form)[form1::Picture2];
+  (*program.form)[form1::Image6].click();
   window().doubleClick();
   panel.mouseDown({1, 0, 200, 300});
   panel.mouseMove({3, 0, 260, 280});
@@ -90,8 +90,8 @@ TEST_F(WindowDragging, ARefusedFullScreenModeStillMaximisesTheWindow) {
 }
 
 TEST_F(WindowDragging, ADoubleClickOnAControlIsNoToggle) {
-  program.form->image("Image3").doubleClick();
-  program.form->panel("Picture8").doubleClick();
+  (*program.form)[form1::Image3].doubleClick();
+  (*program.form)[form1::Picture8].doubleClick();
   EXPECT_EQ(window().windowState(), WindowState::Normal);
   EXPECT_THAT(program.display.tested, IsEmpty());
 }

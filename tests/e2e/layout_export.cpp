@@ -31,6 +31,8 @@ namespace {
 
 using hifz::Control;
 using hifz::content::MenuButton;
+namespace form1 = hifz::form1;
+namespace msg_form = hifz::msg_form;
 
 constexpr double kTwipsPerPixel = 15;
 
@@ -102,7 +104,8 @@ QJsonObject controls() {
 
 // The speakers' volume after start-up and after each of the given clicks on
 // the volume buttons, as the program writes it to the mixer.
-QJsonArray volumeSteps(std::initializer_list<const char*> clicks) {
+QJsonArray volumeSteps(
+    std::initializer_list<hifz::ControlHandle<hifz::Form1, hifz::CommandButton>> clicks) {
   hifz::testing::TestProgram program;
   program.load();
   QJsonArray values;
@@ -110,7 +113,7 @@ QJsonArray volumeSteps(std::initializer_list<const char*> clicks) {
     return static_cast<double>(std::get<2>(program.mixer.writes.back()));
   };
   values.append(lastWrite());
-  for (const char* button : clicks) {
+  for (const auto button : clicks) {
     program.form->run(button);
     values.append(lastWrite());
   }
@@ -123,11 +126,11 @@ QJsonArray volumeSteps(std::initializer_list<const char*> clicks) {
 QJsonObject noticeButton() {
   hifz::testing::TestProgram program;
   program.load();
-  program.slot("TopMenu").raiseFSCommand("click", "1-1");
-  program.slot("verses1").raiseFSCommand("click", "1");
+  program.slot(form1::TopMenu).raiseFSCommand("click", "1-1");
+  program.slot(form1::verses1).raiseFSCommand("click", "1");
   hifz::MsgForm* dialog = program.dialog();
   if (dialog == nullptr) throw std::runtime_error("the missing-chapter notice did not open");
-  const Control& ok = dialog->control("Command3");
+  const Control& ok = (*dialog)[msg_form::Command3];
   const QJsonArray rect = placed(ok).rect;
   const double centreX = rect[0].toDouble() + rect[2].toDouble() / 2;
   const double centreY = rect[1].toDouble() + rect[3].toDouble() / 2;
@@ -211,10 +214,11 @@ QJsonObject content() {
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
   try {
-    const QJsonObject layout{{"controls", controls()},
-                             {"noticeOk", noticeButton()},
-                             {"volumeDownDownUp", volumeSteps({"Vdown", "Vdown", "VUP"})},
-                             {"content", content()}};
+    const QJsonObject layout{
+        {"controls", controls()},
+        {"noticeOk", noticeButton()},
+        {"volumeDownDownUp", volumeSteps({form1::Vdown, form1::Vdown, form1::VUP})},
+        {"content", content()}};
     std::fputs(QJsonDocument(layout).toJson(QJsonDocument::Compact).constData(), stdout);
     return 0;
   } catch (const std::exception& error) {

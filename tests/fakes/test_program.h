@@ -24,7 +24,9 @@ class TestProgram {
 
   /// Runs the start-up procedure.
   void load() { form->window().onLoad(); }
-  FakeMovieSlot& slot(const std::string& name) { return *slots.at(name); }
+  FakeMovieSlot& slot(ControlHandle<Form1, MovieSlot> slot) {
+    return static_cast<FakeMovieSlot&>((*form)[slot]);
+  }
   /// The message dialog while it exists, else null.
   MsgForm* dialog() const { return msgForm->current(); }
 

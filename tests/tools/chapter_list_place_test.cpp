@@ -19,8 +19,8 @@ constexpr double kTwipsPerPixel = 15;
 constexpr double kTwipsPerStagePixel = 20;
 
 // Where the program puts a control after start-up, in window pixels.
-QRectF placed(const TestProgram& program, std::string_view name) {
-  const Control& control = program.form->control(name);
+QRectF placed(const TestProgram& program, ControlHandle<Form1, Control> handle) {
+  const Control& control = (*program.form)[handle];
   QPointF at;
   for (const Control* in = &control; in->container() != nullptr; in = in->container()) {
     at += QPointF(in->left(), in->top());
@@ -46,12 +46,13 @@ std::string text(const QRectF& rect) {
 TEST(SampleContentMenus, EachChapterListShowsItsTilesOnlyWhereTheTopMenuStripCoversIt) {
   TestProgram program;
   program.load();
-  const QRectF strip = placed(program, "Picture12").intersected(placed(program, "Picture8"));
+  const QRectF strip =
+      placed(program, form1::Picture12).intersected(placed(program, form1::Picture8));
   for (const ChapterGroup& group : chapterGroups()) {
     SCOPED_TRACE(std::string(group.listMovie));
     const auto facts = factsOf(generatedDataFolder() / group.listMovie);
     ASSERT_TRUE(facts.has_value());
-    ASSERT_EQ(program.form->slot(group.listSlot).settings().scale, ScaleMode::NoScale);
+    ASSERT_EQ((*program.form)[group.listSlot].settings().scale, ScaleMode::NoScale);
     // A movie that does not scale shows at its own size, centred in its slot.
     const QRectF slot = placed(program, group.listSlot);
     const QSizeF stage(facts->widthPixels, facts->heightPixels);

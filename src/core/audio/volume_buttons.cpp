@@ -14,7 +14,7 @@ double numberIn(const std::string& text) { return textNumber(text).value_or(0); 
 
 void sendVolume(Form1& form) {
   MainWindowState& state = form.state();
-  state.VolumeValue = static_cast<std::int32_t>(numberIn(form.textBox("vText").text()));
+  state.VolumeValue = static_cast<std::int32_t>(numberIn(form[form1::vText].text()));
   SetMixerControlValue(form.platform().mixer, state.MixerHandle, state.SpeakerControl,
                        state.VolumeValue);
 }
@@ -24,28 +24,28 @@ bool noMixer(const Form1& form) { return form.state().MixerOpenResult != kMixerN
 
 void volumeUp(Form1& form) {
   if (noMixer(form)) return;
-  Label& level = form.label("volup");
+  Label& level = form[form1::volup];
   const double current = numberIn(level.caption());
   if (current == kTopLevel) return;
-  form.run("DoingIt");
+  form.run(form1::DoingIt);
   level.setCaption(numberText(current + 1));
-  PicturePanel& marker = form.panel("volstate");
+  PicturePanel& marker = form[form1::volstate];
   marker.setLeft(marker.left() + marker.width());
-  TextBox& value = form.textBox("vText");
+  TextBox& value = form[form1::vText];
   value.setText(numberText(numberIn(value.text()) + kValuePerLevel));
   sendVolume(form);
 }
 
 void volumeDown(Form1& form) {
   if (noMixer(form)) return;
-  Label& level = form.label("volup");
+  Label& level = form[form1::volup];
   const double current = numberIn(level.caption());
   if (current == 0) return;
-  form.run("DoingIt");
+  form.run(form1::DoingIt);
   level.setCaption(numberText(current - 1));
-  TextBox& value = form.textBox("vText");
+  TextBox& value = form[form1::vText];
   value.setText(numberText(numberIn(value.text()) - kValuePerLevel));
-  PicturePanel& marker = form.panel("volstate");
+  PicturePanel& marker = form[form1::volstate];
   marker.setLeft(marker.left() - marker.width());
   sendVolume(form);
 }
@@ -53,8 +53,8 @@ void volumeDown(Form1& form) {
 }  // namespace
 
 void wireVolumeButtons(Form1& form) {
-  form.button("VUP").onClick = [&form] { volumeUp(form); };
-  form.button("Vdown").onClick = [&form] { volumeDown(form); };
+  form[form1::VUP].onClick = [&form] { volumeUp(form); };
+  form[form1::Vdown].onClick = [&form] { volumeDown(form); };
 }
 
 }  // namespace hifz

@@ -6,7 +6,7 @@
 namespace hifz {
 
 void wireFeedbackNotice(Form1& form, MsgFormHolder& msgForm) {
-  form.image("Image7").onClick = [&msgForm] {
+  form[form1::Image7].onClick = [&msgForm] {
     showNotice(msgForm, {.title = "موقع البرنامج",
                          .firstLine = "لملاحظاتكم وآرائكم",
                          .secondLine = " موقع البرنامج",

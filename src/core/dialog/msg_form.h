@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <span>
 #include <string>
-#include <string_view>
 
 #include "controls/simple_controls.h"
 #include "controls/window_control.h"
+#include "dialog/msg_form_inventory.h"
 #include "platform/text_measure.h"
 #include "shell/control_set.h"
 
@@ -31,10 +31,11 @@ class MsgForm final : private ControlObserver {
 
   WindowControl& window() { return window_; }
   MsgFormState& state() { return state_; }
-  Control& control(std::string_view name) const { return controls_.control(name); }
-  Label& label(std::string_view name) const { return controls_.as<Label>(name); }
-  CommandButton& button(std::string_view name) const { return controls_.as<CommandButton>(name); }
-  PicturePanel& panel(std::string_view name) const { return controls_.as<PicturePanel>(name); }
+  /// The control a handle names, as its class: `dialog[msg_form::MyMsg]`.
+  template <typename T>
+  T& operator[](ControlHandle<MsgForm, T> control) const {
+    return controls_[control];
+  }
   /// Every control but the dialog itself, in inventory order.
   std::span<Control* const> controls() const { return controls_.controls(); }
 

@@ -16,14 +16,14 @@ constexpr int kLeftButtonAlone = 1;
 
 void wireClosingButtons(MsgForm& dialog, MsgFormHolder& holder) {
   Form1& main = holder.mainWindow();
-  dialog.button("Command3").onClick = [&holder, &main] {
+  dialog[msg_form::Command3].onClick = [&holder, &main] {
     holder.unload();
     main.window().setEnabled(true);
     main.window().setVisible(true);
     main.platform().windows.activate(main.window().handle());
   };
-  for (const char* cancel : {"Command1", "Command5"}) {
-    dialog.button(cancel).onClick = [&holder, &main] {
+  for (const auto cancel : {msg_form::Command1, msg_form::Command5}) {
+    dialog[cancel].onClick = [&holder, &main] {
       holder.unload();
       main.window().setEnabled(true);
     };
@@ -32,7 +32,7 @@ void wireClosingButtons(MsgForm& dialog, MsgFormHolder& holder) {
 
 void wireLink(MsgForm& dialog, MsgFormHolder& holder) {
   Form1& main = holder.mainWindow();
-  Label& link = dialog.label("www");
+  Label& link = dialog[msg_form::www];
   link.onMouseDown = [&link](const MouseEvent&) { link.setForeColor(kRed); };
   link.onMouseMove = [&link](const MouseEvent&) { link.setForeColor(kBlue); };
   // The click comes after the release, so the main window takes input again
@@ -43,17 +43,18 @@ void wireLink(MsgForm& dialog, MsgFormHolder& holder) {
   };
   link.onClick = [&dialog, &holder, &main] {
     TopMostOff(main.platform().windows, dialog.window().handle());
-    main.platform().shell.open(dialog.label("www").caption());
+    main.platform().shell.open(dialog[msg_form::www].caption());
     holder.unload();
   };
   auto away = [&link](const MouseEvent&) { link.setForeColor(kBlack); };
   dialog.window().onMouseMove = away;
-  dialog.label("MyMsg").onMouseMove = away;
+  dialog[msg_form::MyMsg].onMouseMove = away;
 }
 
 void wireTitleDragging(MsgForm& dialog) {
-  for (const char* handle : {"TitlePic", "TitleMassage"}) {
-    Control& strip = dialog.control(handle);
+  const ControlHandle<MsgForm, Control> handles[] = {msg_form::TitlePic, msg_form::TitleMassage};
+  for (const auto handle : handles) {
+    Control& strip = dialog[handle];
     strip.onMouseDown = [&dialog](const MouseEvent& event) {
       dialog.state().TitleDragX = static_cast<std::int32_t>(std::nearbyint(event.x));
       dialog.state().TitleDragY = static_cast<std::int32_t>(std::nearbyint(event.y));
@@ -72,7 +73,7 @@ void wireTitleDragging(MsgForm& dialog) {
 }  // namespace
 
 void wireMsgForm(MsgForm& dialog, MsgFormHolder& holder) {
-  dialog.button("Command2").onClick = [&dialog, &holder] {
+  dialog[msg_form::Command2].onClick = [&dialog, &holder] {
     layOutMsgForm(dialog, holder.mainWindow().window());
   };
   wireClosingButtons(dialog, holder);

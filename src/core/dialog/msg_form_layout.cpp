@@ -24,12 +24,12 @@ constexpr float kTitleStripOffset = 0;
 // Each step reads the sizes as the steps before left them; the order matters.
 void layOutMsgForm(MsgForm& dialog, const Control& mainWindow) {
   WindowControl& window = dialog.window();
-  Label& message = dialog.label("MyMsg");
-  Label& link = dialog.label("www");
-  Label& title = dialog.label("TitleMassage");
-  const PicturePanel& strip = dialog.panel("TitlePic");
-  const std::array<PicturePanel*, 3> rows = {&dialog.panel("MyR1"), &dialog.panel("MyR2"),
-                                             &dialog.panel("MyR3")};
+  Label& message = dialog[msg_form::MyMsg];
+  Label& link = dialog[msg_form::www];
+  Label& title = dialog[msg_form::TitleMassage];
+  const PicturePanel& strip = dialog[msg_form::TitlePic];
+  const std::array<PicturePanel*, 3> rows = {&dialog[msg_form::MyR1], &dialog[msg_form::MyR2],
+                                             &dialog[msg_form::MyR3]};
 
   message.setLeft(100);
   if (message.width() > kWidestMessageInDesignWidth) window.setWidth(message.width() + kSideMargin);
@@ -49,7 +49,7 @@ void layOutMsgForm(MsgForm& dialog, const Control& mainWindow) {
     row->setTop(message.height() + strip.height() + link.height() + kRowsBelowLink);
   }
   for (int n = 1; n <= 3; ++n) {
-    const std::optional<double> selector = textNumber(dialog.label("MyBotton").caption());
+    const std::optional<double> selector = textNumber(dialog[msg_form::MyBotton].caption());
     if (selector && *selector == n) rows[n - 1]->setVisible(true);
   }
 

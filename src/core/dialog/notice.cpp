@@ -8,13 +8,13 @@ namespace hifz {
 
 void showNotice(MsgFormHolder& msgForm, const Notice& notice) {
   if (notice.blocksMainWindow) msgForm.mainWindow().window().setEnabled(false);
-  msgForm.touch().label("TitleMassage").setCaption(notice.title);
+  msgForm.touch()[msg_form::TitleMassage].setCaption(notice.title);
   // The lines are separated by a carriage return alone, as the dialog has always had them.
-  Label& message = msgForm.touch().label("MyMsg");
+  Label& message = msgForm.touch()[msg_form::MyMsg];
   message.setCaption(notice.firstLine + "\r");
   message.setCaption(message.caption() + notice.secondLine);
-  msgForm.touch().label("MyBotton").setCaption(numberText(1));
-  msgForm.touch().button("Command2").setValue(true);
+  msgForm.touch()[msg_form::MyBotton].setCaption(numberText(1));
+  msgForm.touch()[msg_form::Command2].setValue(true);
   msgForm.touch().window().setVisible(true);
 }
 

@@ -7,10 +7,10 @@ namespace hifz {
 namespace {
 
 constexpr std::array kGroups = {
-    ChapterGroup{"1-1", "verses1", "verses1.gif"},
-    ChapterGroup{"1-2", "verses2", "verses2.gif"},
-    ChapterGroup{"2-1", "verses3", "verses3.gif"},
-    ChapterGroup{"2-2", "verses4", "verses4.gif"},
+    ChapterGroup{"1-1", form1::verses1, "verses1.gif"},
+    ChapterGroup{"1-2", form1::verses2, "verses2.gif"},
+    ChapterGroup{"2-1", form1::verses3, "verses3.gif"},
+    ChapterGroup{"2-2", form1::verses4, "verses4.gif"},
 };
 
 // Folder names exactly as they lie on disk, spaces and letter case included.

@@ -5,12 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "shell/form1_inventory.h"
+
 namespace hifz {
 
 /// A chapter group, the slot of its chapter list and the list's movie.
 struct ChapterGroup {
   std::string_view key;
-  std::string_view listSlot;
+  ControlHandle<Form1, MovieSlot> listSlot;
   std::string_view listMovie;
 };
 

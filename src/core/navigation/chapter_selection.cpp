@@ -12,13 +12,13 @@ namespace hifz {
 namespace {
 
 void chooseGroup(Form1& form, const std::string& command, const std::string& args) {
-  for (const ChapterGroup& group : chapterGroups()) form.slot(group.listSlot).setVisible(false);
+  for (const ChapterGroup& group : chapterGroups()) form[group.listSlot].setVisible(false);
   if (isClick(command)) {
     const std::string key = lowerCased(args);
     for (const ChapterGroup& group : chapterGroups())
-      if (group.key == key) form.slot(group.listSlot).setVisible(true);
+      if (group.key == key) form[group.listSlot].setVisible(true);
   }
-  form.panel("Picture12").setVisible(false);
+  form[form1::Picture12].setVisible(false);
 }
 
 void openChapter(Form1& form, const ChapterGroup& group, const std::string& command,
@@ -28,19 +28,19 @@ void openChapter(Form1& form, const ChapterGroup& group, const std::string& comm
     if (const auto chapter = findChapter(group.key, lowerCased(args)))
       state.CurrentChapter = ChapterFolder(*chapter);
   }
-  if (group.key == "2-1" || group.key == "2-2") form.panel("Picture11").setVisible(false);
-  Image& noOthmani = form.image("NoOthmani");
+  if (group.key == "2-1" || group.key == "2-2") form[form1::Picture11].setVisible(false);
+  Image& noOthmani = form[form1::NoOthmani];
   noOthmani.setVisible(true);
-  FileListBox& files = form.fileList("File1");
+  FileListBox& files = form[form1::File1];
   files.setPath(form.chapterFilePath(""));
-  form.slot("flash1").setMovie(form.chapterFilePath("menu.gif"));
+  form[form1::flash1].setMovie(form.chapterFilePath("menu.gif"));
   // The main display now shows the chapter's first page, so a later return to
   // the menu must not ask this chapter for a page left from another one.
   state.MenuMovie = "Menu.gif";
   files.setPattern("othmani*.*");
   if (files.listCount() == 1) noOthmani.setVisible(false);
-  form.panel("Picture8").setVisible(false);
-  form.panel("Picture11").setVisible(false);
+  form[form1::Picture8].setVisible(false);
+  form[form1::Picture11].setVisible(false);
 }
 
 void chooseChapter(Form1& form, MsgFormHolder& msgForm, const ChapterGroup& group,
@@ -58,12 +58,12 @@ void chooseChapter(Form1& form, MsgFormHolder& msgForm, const ChapterGroup& grou
 }  // namespace
 
 void wireChapterSelection(Form1& form, MsgFormHolder& msgForm) {
-  form.slot("TopMenu").onFSCommand = [&form](const std::string& command, const std::string& args) {
+  form[form1::TopMenu].onFSCommand = [&form](const std::string& command, const std::string& args) {
     chooseGroup(form, command, args);
   };
   for (const ChapterGroup& group : chapterGroups()) {
-    form.slot(group.listSlot).onFSCommand = [&form, &msgForm, &group](const std::string& command,
-                                                                      const std::string& args) {
+    form[group.listSlot].onFSCommand = [&form, &msgForm, &group](const std::string& command,
+                                                                 const std::string& args) {
       chooseChapter(form, msgForm, group, command, args);
     };
   }

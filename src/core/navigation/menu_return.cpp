@@ -16,23 +16,23 @@ std::string menuPage(const std::string& menuMovie) {
 }
 
 void menu(Form1& form) {
-  form.label("Label4").setCaption("0");
-  form.label("Label5").setCaption("0");
-  form.reloadMovie(form.slot("flash1"), form.chapterFilePath(menuPage(form.state().MenuMovie)));
-  form.image("playing").setVisible(false);
+  form[form1::Label4].setCaption("0");
+  form[form1::Label5].setCaption("0");
+  form.reloadMovie(form[form1::flash1], form.chapterFilePath(menuPage(form.state().MenuMovie)));
+  form[form1::playing].setVisible(false);
 }
 
 void fadeIn(Form1& form) {
   form.state().RepeatsDone = 0;
-  form.slot("flash1").setMovie(form.chapterFilePath("menu.gif"));
-  form.panel("Picture5").setVisible(false);
+  form[form1::flash1].setMovie(form.chapterFilePath("menu.gif"));
+  form[form1::Picture5].setVisible(false);
 }
 
 }  // namespace
 
 void wireMenuReturn(Form1& form) {
-  form.button("Menu").onClick = [&form] { menu(form); };
-  form.button("fadein").onClick = [&form] { fadeIn(form); };
+  form[form1::Menu].onClick = [&form] { menu(form); };
+  form[form1::fadein].onClick = [&form] { fadeIn(form); };
 }
 
 }  // namespace hifz

@@ -9,13 +9,13 @@ namespace hifz {
 namespace {
 
 void openObjectives(Form1& form) {
-  if (form.panel("Picture8").visible() || form.state().CurrentChapter.empty()) return;
+  if (form[form1::Picture8].visible() || form.state().CurrentChapter.empty()) return;
   // Whatever goes wrong from here on, the page stays open with what it has.
   try {
-    form.panel("Picture10").setVisible(true);
-    Label& text = form.label("Label12");
+    form[form1::Picture10].setVisible(true);
+    Label& text = form[form1::Label12];
     text.setCaption("");
-    form.run("reset");
+    form.run(form1::reset);
     // The text is written in the Arabic code page of the system it was made on.
     if (const auto bytes = form.platform().files.readFile(form.chapterFilePath("TFS.txt")))
       text.setCaption(windows1256ToUtf8(*bytes));
@@ -24,15 +24,15 @@ void openObjectives(Form1& form) {
 }
 
 void closeObjectives(Form1& form) {
-  form.run("DoingIt");
-  form.panel("Picture10").setVisible(false);
+  form.run(form1::DoingIt);
+  form[form1::Picture10].setVisible(false);
 }
 
 }  // namespace
 
 void wireObjectivesPage(Form1& form) {
-  form.image("Image17").onClick = [&form] { openObjectives(form); };
-  form.image("Image21").onClick = [&form] { closeObjectives(form); };
+  form[form1::Image17].onClick = [&form] { openObjectives(form); };
+  form[form1::Image21].onClick = [&form] { closeObjectives(form); };
 }
 
 }  // namespace hifz

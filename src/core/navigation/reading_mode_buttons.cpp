@@ -9,72 +9,72 @@ namespace {
 // The breaths panel and the range panel share one place; while either is open
 // the reading modes wait for it.
 bool neitherPanel(const Form1& form) {
-  return !form.panel("Picture3").visible() && !form.panel("Picture4").visible();
+  return !form[form1::Picture3].visible() && !form[form1::Picture4].visible();
 }
 
 void showFirstMenuPage(Form1& form) {
-  form.reloadMovie(form.slot("flash1"), form.chapterFilePath("menu.gif"));
+  form.reloadMovie(form[form1::flash1], form.chapterFilePath("menu.gif"));
 }
 
 void verseInBreaths(Form1& form) {
-  form.run("reset");
+  form.run(form1::reset);
   if (!neitherPanel(form)) return;
   showFirstMenuPage(form);
-  form.panel("Picture3").setVisible(true);
+  form[form1::Picture3].setVisible(true);
 }
 
 void wholeChapterInParts(Form1& form) {
-  form.run("reset");
+  form.run(form1::reset);
   if (!neitherPanel(form)) return;
   showFirstMenuPage(form);
-  form.label("kind").setCaption("all");
-  FileListBox& files = form.fileList("File1");
+  form[form1::kind].setCaption("all");
+  FileListBox& files = form[form1::File1];
   listVerseMovies(form, "?-???.gif;??-???.gif");
   files.setListIndex(0);
-  form.run("StopIt");
+  form.run(form1::StopIt);
 }
 
 void wholeChapter(Form1& form) {
-  form.run("reset");
+  form.run(form1::reset);
   if (!neitherPanel(form)) return;
   showFirstMenuPage(form);
-  form.label("kind").setCaption("all");
-  form.run("Command1");
+  form[form1::kind].setCaption("all");
+  form.run(form1::Command1);
 }
 
 void difficultWords(Form1& form) {
-  form.run("reset");
-  const bool wasPlaying = form.slot("flash1").isPlaying();
+  form.run(form1::reset);
+  const bool wasPlaying = form[form1::flash1].isPlaying();
   if (!neitherPanel(form)) return;
-  form.run("reset");
-  if (wasPlaying) form.run("StopIt");
-  form.panel("Picture8").setVisible(false);
-  form.reloadMovie(form.slot("flash1"), form.chapterFilePath("words.gif"));
+  form.run(form1::reset);
+  if (wasPlaying) form.run(form1::StopIt);
+  form[form1::Picture8].setVisible(false);
+  form.reloadMovie(form[form1::flash1], form.chapterFilePath("words.gif"));
 }
 
 void othmaniPage(Form1& form) {
-  form.run("reset");
-  form.slot("flash1").setMovie(form.chapterFilePath("Othmani.gif"));
+  form.run(form1::reset);
+  form[form1::flash1].setMovie(form.chapterFilePath("Othmani.gif"));
 }
 
 void chosenVerses(Form1& form) {
-  form.run("reset");
-  const bool wasPlaying = form.slot("flash1").isPlaying();
+  form.run(form1::reset);
+  const bool wasPlaying = form[form1::flash1].isPlaying();
   showFirstMenuPage(form);
   if (!neitherPanel(form)) return;
-  if (wasPlaying) form.run("StopIt");
-  form.panel("Picture4").setVisible(true);
+  if (wasPlaying) form.run(form1::StopIt);
+  form[form1::Picture4].setVisible(true);
 }
 
 }  // namespace
 
 void wireReadingModeButtons(Form1& form) {
-  form.image("Image3").onClick = [&form] { verseInBreaths(form); };
-  form.image("Image1").onClick = [&form] { wholeChapterInParts(form); };
-  form.image("Image16").onClick = [&form] { difficultWords(form); };
-  form.image("Image4").onClick = [&form] { wholeChapter(form); };
-  form.image("Othmani").onClick = [&form] { othmaniPage(form); };
-  form.image("Image2").onClick = [&form] { chosenVerses(form); };
+  form[form1::Image3].onClick = [&form] { verseInBreaths(form); };
+  form[form1::Image1].onClick = [&form] { wholeChapterInParts(form); };
+  form[form1::Image16].onClick = [&form] { difficultWords(form); };
+  form[form1::Image4].onClick = [&form] { wholeChapter(form); };
+  form[form1::Othmani].onClick = [&form] { othmaniPage(form); };
+  form[form1::Image2].onClick = [&form] { chosenVerses(form); };
 }
 
 }  // namespace hifz

@@ -5,8 +5,8 @@
 namespace hifz {
 
 void wireClickSound(Form1& form) {
-  form.button("DoingIt").onClick = [&form] {
-    form.reloadMovie(form.slot("ding"), form.dataFilePath("ding.gif"));
+  form[form1::DoingIt].onClick = [&form] {
+    form.reloadMovie(form[form1::ding], form.dataFilePath("ding.gif"));
   };
 }
 

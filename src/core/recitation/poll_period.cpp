@@ -8,7 +8,7 @@ namespace hifz {
 
 void PollPeriod::writePause(Form1& form, double milliseconds) {
   if (!kept_) kept_ = timerPeriod(form);
-  form.textBox("Text1").setText(numberText(milliseconds));
+  form[form1::Text1].setText(numberText(milliseconds));
 }
 
 std::int64_t PollPeriod::of(const Form1& form) const { return kept_.value_or(timerPeriod(form)); }

@@ -22,14 +22,14 @@ std::optional<int> wholeNumber(std::string_view text) {
 }  // namespace
 
 void cancelPendingPause(Form1& form) {
-  form.timer("Timer2").setInterval(0);
+  form[form1::Timer2].setInterval(0);
   form.countdown().end();
 }
 
 bool startsRangeAgain(const Form1& form) {
   const MainWindowState& state = form.state();
-  return state.RangeMode == 1 && form.checkBox("Check3").value() == 1 &&
-         form.listBox("List1").listCount() == state.VerseIndex;
+  return state.RangeMode == 1 && form[form1::Check3].value() == 1 &&
+         form[form1::List1].listCount() == state.VerseIndex;
 }
 
 std::string widenedPattern(std::string_view entryName) {
@@ -39,17 +39,17 @@ std::string widenedPattern(std::string_view entryName) {
 }
 
 void listVerseMovies(Form1& form, std::string pattern) {
-  form.fileList("File1").setPattern(std::move(pattern), std::string(kWholeChapterMovies));
+  form[form1::File1].setPattern(std::move(pattern), std::string(kWholeChapterMovies));
 }
 
 void endEmptyReading(Form1& form) {
   MainWindowState& state = form.state();
   state.RangeMode = 0;
   state.VerseIndex = 0;
-  form.timer("Timer1").setInterval(0);
-  form.button("StopIt").setCaption("On");
-  form.panel("Picture5").setVisible(false);
-  form.run("Menu");
+  form[form1::Timer1].setInterval(0);
+  form[form1::StopIt].setCaption("On");
+  form[form1::Picture5].setVisible(false);
+  form.run(form1::Menu);
 }
 
 std::optional<VerseRange> rangeBounds(std::string_view first, std::string_view last) {
@@ -59,12 +59,10 @@ std::optional<VerseRange> rangeBounds(std::string_view first, std::string_view l
   return VerseRange{*from, *to};
 }
 
-double repeatCount(const Form1& form) {
-  return textNumber(form.textBox("Repeat").text()).value_or(1);
-}
+double repeatCount(const Form1& form) { return textNumber(form[form1::Repeat].text()).value_or(1); }
 
 std::int64_t timerPeriod(const Form1& form) {
-  const std::optional<double> period = textNumber(form.textBox("Text1").text());
+  const std::optional<double> period = textNumber(form[form1::Text1].text());
   if (!period || *period < 1) return kStartingPeriod;
   // The platform's timers count in 32-bit milliseconds (some 24 days).
   return std::llround(std::min<double>(*period, std::numeric_limits<std::int32_t>::max()));

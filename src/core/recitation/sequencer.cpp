@@ -16,28 +16,28 @@ double numberIn(const std::string& text) { return textNumber(text).value_or(0); 
 bool inRangeMode(const Form1& form) { return form.state().RangeMode == 1; }
 
 void stopIt(Form1& form) {
-  CommandButton& button = form.button("StopIt");
+  CommandButton& button = form[form1::StopIt];
   if (button.caption() == "On") {
     button.setCaption("Off");
-    form.run("Read");
+    form.run(form1::Read);
     return;
   }
-  MovieSlot& display = form.slot("flash1");
+  MovieSlot& display = form[form1::flash1];
   form.reloadMovie(display, form.chapterFilePath(form.state().VerseFile));
   display.stop();
-  form.timer("Timer1").setInterval(0);
+  form[form1::Timer1].setInterval(0);
   cancelPendingPause(form);
   button.setCaption("On");
-  form.run("Menu");
+  form.run(form1::Menu);
 }
 
 void read(Form1& form, const PollPeriod& period) {
   MainWindowState& state = form.state();
   const bool rangeMode = inRangeMode(form);
-  PicturePanel& reciting = form.panel("Picture5");
-  FileListBox& files = form.fileList("File1");
-  ListBox& range = form.listBox("List1");
-  form.label("Label6").setCaption(numberText(state.RangeMode));
+  PicturePanel& reciting = form[form1::Picture5];
+  FileListBox& files = form[form1::File1];
+  ListBox& range = form[form1::List1];
+  form[form1::Label6].setCaption(numberText(state.RangeMode));
   reciting.setVisible(false);
   form.countdown().end();
   if ((rangeMode ? range.listCount() : files.listCount()) == 0) {
@@ -51,18 +51,18 @@ void read(Form1& form, const PollPeriod& period) {
     }
     files.setListIndex(state.VerseIndex);
   }
-  if (form.label("kind").caption() != "all" && files.listCount() > 1) {
+  if (form[form1::kind].caption() != "all" && files.listCount() > 1) {
     listVerseMovies(form, widenedPattern(files.fileName()));
     files.setListIndex(state.VerseIndex);
   }
-  form.timer("Timer1").setInterval(period.of(form));
+  form[form1::Timer1].setInterval(period.of(form));
   state.VerseFile = files.fileName();
   if (rangeMode) {
     range.setListIndex(state.VerseIndex);
     state.VerseFile = range.text();
   }
-  form.image("playing").setVisible(true);
-  MovieSlot& display = form.slot("flash1");
+  form[form1::playing].setVisible(true);
+  MovieSlot& display = form[form1::flash1];
   display.setMovie(form.chapterFilePath(state.VerseFile));
   reciting.setVisible(true);
   display.play();
@@ -74,108 +74,108 @@ void endRange(Form1& form) {
   MainWindowState& state = form.state();
   state.RangeMode = 0;
   state.VerseIndex = 0;
-  form.fileList("File1").setPattern("X.x");
-  form.button("StopIt").setCaption("off");
-  form.run("StopIt");
+  form[form1::File1].setPattern("X.x");
+  form[form1::StopIt].setCaption("off");
+  form.run(form1::StopIt);
 }
 
 void startNextEntry(Form1& form, bool pauseMode) {
   MainWindowState& state = form.state();
   if (inRangeMode(form)) {
-    if (!atListEnd(state.VerseIndex, form.listBox("List1").listCount())) form.run("Read");
+    if (!atListEnd(state.VerseIndex, form[form1::List1].listCount())) form.run(form1::Read);
     return;
   }
-  if (atListEnd(state.VerseIndex, form.fileList("File1").listCount())) {
+  if (atListEnd(state.VerseIndex, form[form1::File1].listCount())) {
     state.VerseIndex = 0;
-    form.panel("Picture5").setVisible(false);
-    form.run("Menu");
+    form[form1::Picture5].setVisible(false);
+    form.run(form1::Menu);
     return;
   }
-  Timer& pause = form.timer("Timer2");
+  Timer& pause = form[form1::Timer2];
   if (!pauseMode) {
     pause.setInterval(kNextPlayDelay);
     return;
   }
   pause.setInterval(timerPeriod(form));
-  form.panel("Picture5").setVisible(false);
+  form[form1::Picture5].setVisible(false);
   form.countdown().start(pause.interval());
   form.platform().sound.beep();
 }
 
 void poll(Form1& form, PollPeriod& period) {
-  if (form.button("StopIt").caption() == "On") return;
+  if (form[form1::StopIt].caption() == "On") return;
   MainWindowState& state = form.state();
-  const MovieSlot& display = form.slot("flash1");
-  Label& frame = form.label("Label1");
+  const MovieSlot& display = form[form1::flash1];
+  Label& frame = form[form1::Label1];
   frame.setCaption(numberText(display.frameNum()));
-  form.label("Label2").setCaption("");
-  form.label("Label3").setCaption(numberText(state.RepeatsDone));
+  form[form1::Label2].setCaption("");
+  form[form1::Label3].setCaption(numberText(state.RepeatsDone));
   if (display.isPlaying()) return;
 
-  Label& breath = form.label("Breath");
+  Label& breath = form[form1::Breath];
   breath.setCaption(frame.caption());
   frame.setCaption("End");
   state.RepeatsDone += 1;
   // The learner's pause: the chosen seconds on top of the length of the verse just heard.
-  const double pause = numberIn(form.label("Label7").caption()) * 1000 +
+  const double pause = numberIn(form[form1::Label7].caption()) * 1000 +
                        numberIn(breath.caption()) * kMillisecondsPerFrame;
-  const bool pauseMode = form.checkBox("Check4").value() == 1;
+  const bool pauseMode = form[form1::Check4].value() == 1;
   if (pauseMode) period.writePause(form, pause);
-  form.panel("Picture5").setVisible(false);
+  form[form1::Picture5].setVisible(false);
   if (repeatCount(form) == state.RepeatsDone) {
     ++state.VerseIndex;
     if (startsRangeAgain(form)) state.VerseIndex = 0;
     state.RepeatsDone = 0;
   }
-  form.timer("Timer1").setInterval(0);
-  if (inRangeMode(form) && atListEnd(state.VerseIndex, form.listBox("List1").listCount()))
+  form[form1::Timer1].setInterval(0);
+  if (inRangeMode(form) && atListEnd(state.VerseIndex, form[form1::List1].listCount()))
     endRange(form);
   startNextEntry(form, pauseMode);
 }
 
 void pauseEnded(Form1& form) {
-  form.run("Read");
-  form.timer("Timer2").setInterval(0);
+  form.run(form1::Read);
+  form[form1::Timer2].setInterval(0);
 }
 
 void reset(Form1& form, PollPeriod& period) {
   MainWindowState& state = form.state();
-  form.run("DoingIt");
-  form.reloadMovie(form.slot("flash1"), form.chapterFilePath(state.MenuMovie));
-  form.button("StopIt").setCaption("On");
+  form.run(form1::DoingIt);
+  form.reloadMovie(form[form1::flash1], form.chapterFilePath(state.MenuMovie));
+  form[form1::StopIt].setCaption("On");
   cancelPendingPause(form);
-  form.label("Label4").setCaption("0");
-  form.label("Label5").setCaption("0");
-  form.textBox("Text1").setText("500");
+  form[form1::Label4].setCaption("0");
+  form[form1::Label5].setCaption("0");
+  form[form1::Text1].setText("500");
   period.forget();
   state.RangeMode = 0;
   state.VerseIndex = 0;
-  form.checkBox("Check2").setValue(0);
-  form.label("kind").setCaption("0");
-  form.panel("Picture5").setVisible(false);
-  form.image("playing").setVisible(false);
+  form[form1::Check2].setValue(0);
+  form[form1::kind].setCaption("0");
+  form[form1::Picture5].setVisible(false);
+  form[form1::playing].setVisible(false);
 }
 
 void stopButton(Form1& form) {
-  form.listBox("List1").clear();
-  form.run("DoingIt");
-  form.run("reset");
+  form[form1::List1].clear();
+  form.run(form1::DoingIt);
+  form.run(form1::reset);
 }
 
 }  // namespace
 
 void stopAnyReading(Form1& form) {
   // The stop button shows exactly while a reading plays or pauses.
-  if (form.image("playing").visible()) stopButton(form);
+  if (form[form1::playing].visible()) stopButton(form);
 }
 
 void wireSequencer(Form1& form, const std::shared_ptr<PollPeriod>& period) {
-  form.button("StopIt").onClick = [&form] { stopIt(form); };
-  form.button("Read").onClick = [&form, period] { read(form, *period); };
-  form.timer("Timer1").onTick = [&form, period] { poll(form, *period); };
-  form.timer("Timer2").onTick = [&form] { pauseEnded(form); };
-  form.button("reset").onClick = [&form, period] { reset(form, *period); };
-  form.image("playing").onClick = [&form] { stopButton(form); };
+  form[form1::StopIt].onClick = [&form] { stopIt(form); };
+  form[form1::Read].onClick = [&form, period] { read(form, *period); };
+  form[form1::Timer1].onTick = [&form, period] { poll(form, *period); };
+  form[form1::Timer2].onTick = [&form] { pauseEnded(form); };
+  form[form1::reset].onClick = [&form, period] { reset(form, *period); };
+  form[form1::playing].onClick = [&form] { stopButton(form); };
 }
 
 }  // namespace hifz

@@ -39,22 +39,22 @@ const PageKey* pageOfKey(const std::string& args) {
 }
 
 void showPage(Form1& form, std::string_view page) {
-  form.reloadMovie(form.slot("flash1"), form.chapterFilePath(page));
+  form.reloadMovie(form[form1::flash1], form.chapterFilePath(page));
   form.state().MenuMovie = std::string(page);
 }
 
 void setRangeBound(Form1& form, int verse) {
-  Label& first = form.label("Label4");
+  Label& first = form[form1::Label4];
   if (textNumber(first.caption()).value_or(0) == 0) first.setCaption(numberText(verse));
   if (textNumber(first.caption()).value_or(0) < verse) {
-    form.label("Label5").setCaption(numberText(verse));
-    form.checkBox("Check2").setValue(0);
-    form.run("Range");
+    form[form1::Label5].setCaption(numberText(verse));
+    form[form1::Check2].setValue(0);
+    form.run(form1::Range);
   }
 }
 
 void verseChosen(Form1& form, const std::string& command, const std::string& rawArgs) {
-  if (form.panel("Picture9").visible()) return;
+  if (form[form1::Picture9].visible()) return;
   int verse = 0;
   if (isClick(command)) {
     const std::string args = lowerCased(rawArgs);
@@ -66,14 +66,14 @@ void verseChosen(Form1& form, const std::string& command, const std::string& raw
       return;
     }
   }
-  if (form.checkBox("Check2").value() == 1) {
+  if (form[form1::Check2].value() == 1) {
     setRangeBound(form, verse);
     return;
   }
-  if (form.checkBox("Check1").value() == 1) {
+  if (form[form1::Check1].value() == 1) {
     // Forced to "On" so that a verse click always starts a reading, never stops one.
-    form.button("StopIt").setCaption("On");
-    form.run("StopIt");
+    form[form1::StopIt].setCaption("On");
+    form.run(form1::StopIt);
   }
   form.state().RepeatsDone = 0;
 }
@@ -81,7 +81,7 @@ void verseChosen(Form1& form, const std::string& command, const std::string& raw
 }  // namespace
 
 void wireVerseSelection(Form1& form) {
-  form.slot("flash1").onFSCommand = [&form](const std::string& command, const std::string& args) {
+  form[form1::flash1].onFSCommand = [&form](const std::string& command, const std::string& args) {
     verseChosen(form, command, args);
   };
 }

@@ -1,5 +1,7 @@
 #include "shell/control_set.h"
 
+#include <stdexcept>
+
 #include "controls/list_box.h"
 #include "controls/simple_controls.h"
 #include "controls/timer.h"
@@ -62,6 +64,9 @@ ControlSet::ControlSet(WindowControl& window, std::span<const ControlSpec> inven
       std::unique_ptr<Control> made = makeStandard(spec);
       if (!made && makeOther) made = makeOther(spec);
       if (!made) throw std::logic_error("nothing makes the control " + std::string(spec.name));
+      // Handles hand out a control as the class its row's kind makes.
+      if (made->kind() != spec.kind)
+        throw std::logic_error(std::string(spec.name) + " was made as another kind");
       control = made.get();
       owned_.push_back(std::move(made));
       control->setContainer(&this->control(spec.container));
@@ -92,7 +97,13 @@ ControlSet::ControlSet(WindowControl& window, std::span<const ControlSpec> inven
 
 Control& ControlSet::control(std::string_view name) const {
   const auto found = byName_.find(name);
-  if (found == byName_.end()) throw std::out_of_range("no control named " + std::string(name));
+  if (found == byName_.end()) {
+    std::string message = order_.front()->name();
+    message += " has no control named \"";
+    message += name;
+    message += '"';
+    throw std::out_of_range(message);
+  }
   return *found->second;
 }
 

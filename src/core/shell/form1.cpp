@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "shell/form1_inventory.h"
-
 namespace hifz {
 
 Form1::Form1(Platform platform, MovieSlotFactory slots, std::string applicationFolder)
@@ -25,7 +23,7 @@ Form1::Form1(Platform platform, MovieSlotFactory slots, std::string applicationF
                 }),
       countdown_("Countdown", platform_.clock),
       drawn_(controls_.all()) {
-  const PicturePanel& reciting = panel("Picture5");
+  const PicturePanel& reciting = (*this)[form1::Picture5];
   countdown_.setContainer(reciting.container());
   countdown_.setLeft(reciting.left());
   countdown_.setTop(reciting.top());

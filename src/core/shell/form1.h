@@ -13,13 +13,14 @@
 #include "flash/movie_slot.h"
 #include "platform/platform.h"
 #include "shell/control_set.h"
+#include "shell/form1_inventory.h"
 #include "shell/main_window_state.h"
 
 namespace hifz {
 
 /// The main window: every control of its inventory, its state record, and the
-/// platform it runs on. Controls are found by the program's own names; the
-/// elements of a control array as "Name(index)".
+/// platform it runs on. The behaviour reaches each control through its handle
+/// (shell/form1_inventory.h).
 class Form1 {
  public:
   /// `applicationFolder` is the folder that holds the program, as the platform
@@ -34,17 +35,14 @@ class Form1 {
   const std::string& applicationFolder() const { return applicationFolder_; }
 
   WindowControl& window() { return window_; }
-  Control& control(std::string_view name) const { return controls_.control(name); }
-  Label& label(std::string_view name) const { return as<Label>(name); }
-  TextBox& textBox(std::string_view name) const { return as<TextBox>(name); }
-  CheckBox& checkBox(std::string_view name) const { return as<CheckBox>(name); }
-  CommandButton& button(std::string_view name) const { return as<CommandButton>(name); }
-  Image& image(std::string_view name) const { return as<Image>(name); }
-  PicturePanel& panel(std::string_view name) const { return as<PicturePanel>(name); }
-  ListBox& listBox(std::string_view name) const { return as<ListBox>(name); }
-  FileListBox& fileList(std::string_view name) const { return as<FileListBox>(name); }
-  Timer& timer(std::string_view name) const { return as<Timer>(name); }
-  MovieSlot& slot(std::string_view name) const { return as<MovieSlot>(name); }
+  /// The control a handle names, as its class: `form[form1::StopIt]`,
+  /// `form[form1::Image5[3]]`.
+  template <typename T>
+  T& operator[](ControlHandle<Form1, T> control) const {
+    return controls_[control];
+  }
+  /// A control by a name that comes from outside the code; see ControlSet::control.
+  Control& controlNamed(std::string_view name) const { return controls_.control(name); }
   /// The learner's turn: a countdown that stands where the reciting indicator
   /// `Picture5` does, in front of it. Not one of the inventory's controls.
   Countdown& countdown() { return countdown_; }
@@ -53,7 +51,9 @@ class Form1 {
   const std::vector<Control*>& controls() const { return drawn_; }
 
   /// Runs a procedure button's click procedure to its end.
-  void run(std::string_view procedure) const { button(procedure).setValue(true); }
+  void run(ControlHandle<Form1, CommandButton> procedure) const {
+    (*this)[procedure].setValue(true);
+  }
 
   /// The blank movie, which lies in the application folder itself.
   std::string blankMoviePath() const;
@@ -65,11 +65,6 @@ class Form1 {
   void reloadMovie(MovieSlot& slot, const std::string& path) const;
 
  private:
-  template <typename T>
-  T& as(std::string_view name) const {
-    return controls_.as<T>(name);
-  }
-
   Platform platform_;
   std::string applicationFolder_;
   MainWindowState state_;

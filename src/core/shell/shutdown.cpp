@@ -16,10 +16,10 @@ void returnDisplay(Form1& form) {
 }
 
 void backToTopMenu(Form1& form) {
-  form.slot("TopMenu").setVisible(true);
-  form.panel("Picture12").setVisible(true);
-  form.panel("Picture8").setVisible(true);
-  form.slot("ExitMe").setVisible(false);
+  form[form1::TopMenu].setVisible(true);
+  form[form1::Picture12].setVisible(true);
+  form[form1::Picture8].setVisible(true);
+  form[form1::ExitMe].setVisible(false);
 }
 
 }  // namespace
@@ -29,12 +29,12 @@ void wireShutdown(Form1& form) {
   // not get the display back a second time.
   auto ended = std::make_shared<bool>(false);
 
-  form.slot("ExitMe").onFSCommand = [&form, ended](const std::string& command,
+  form[form1::ExitMe].onFSCommand = [&form, ended](const std::string& command,
                                                    const std::string& args) {
     if (!isClick(command) || *ended) return;
     const std::string answer = lowerCased(args);
     if (answer == "1") {
-      form.run("DoingIt");
+      form.run(form1::DoingIt);
       returnDisplay(form);
       *ended = true;
       form.platform().windows.endProgram();

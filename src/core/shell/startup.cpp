@@ -35,10 +35,10 @@ void openMixer(Form1& form) {
   }
   state.ControlFound = FindMixerControl(platform.mixer, state.MixerHandle, kComponentSpeakers,
                                         kControlVolume, state.SpeakerControl);
-  if (state.ControlFound) form.label("Label1").setCaption(boundsText(state.SpeakerControl));
+  if (state.ControlFound) form[form1::Label1].setCaption(boundsText(state.SpeakerControl));
   state.ControlFound = FindMixerControl(platform.mixer, state.MixerHandle, kComponentMicrophone,
                                         kControlVolume, state.MicrophoneControl);
-  if (state.ControlFound) form.label("Label2").setCaption(boundsText(state.MicrophoneControl));
+  if (state.ControlFound) form[form1::Label2].setCaption(boundsText(state.MicrophoneControl));
 }
 
 void startUp(Form1& form) {
@@ -60,41 +60,41 @@ void startUp(Form1& form) {
 
   window.setWidth(kRunningWidth);
   window.setHeight(kRunningHeight);
-  PicturePanel& thanks = form.panel("Picture13");
+  PicturePanel& thanks = form[form1::Picture13];
   thanks.setLeft(555);
   thanks.setTop(600);
-  form.panel("volstate").setLeft(315);
-  form.label("volup").setCaption("3");
-  form.textBox("vText").setText("28086");
-  form.run("VUP");
-  form.checkBox("Check4").setValue(0);
-  form.run("Menu");
+  form[form1::volstate].setLeft(315);
+  form[form1::volup].setCaption("3");
+  form[form1::vText].setText("28086");
+  form.run(form1::VUP);
+  form[form1::Check4].setValue(0);
+  form.run(form1::Menu);
 
-  for (const char* name : {"Picture3", "Picture4"}) {
-    PicturePanel& panel = form.panel(name);
+  for (const auto handle : {form1::Picture3, form1::Picture4}) {
+    PicturePanel& panel = form[handle];
     panel.setLeft(2800);
     panel.setTop(2985);
   }
-  placePanel(form.panel("Picture8"), 660, 615, 8445, 7770);   // the menu screen
-  placePanel(form.panel("Picture10"), 660, 615, 8475, 7770);  // the objectives page
-  placePanel(form.panel("Picture11"), 0, 9570, 2505, 9210);   // the credits panel
-  MovieSlot& topMenu = form.slot("TopMenu");
-  MovieSlot& exitMe = form.slot("ExitMe");
+  placePanel(form[form1::Picture8], 660, 615, 8445, 7770);   // the menu screen
+  placePanel(form[form1::Picture10], 660, 615, 8475, 7770);  // the objectives page
+  placePanel(form[form1::Picture11], 0, 9570, 2505, 9210);   // the credits panel
+  MovieSlot& topMenu = form[form1::TopMenu];
+  MovieSlot& exitMe = form[form1::ExitMe];
   topMenu.setHeight(3510);
   exitMe.setHeight(3510);
-  PicturePanel& strip = form.panel("Picture12");
+  PicturePanel& strip = form[form1::Picture12];
   strip.setHeight(3615);
 
   const std::string& folder = form.applicationFolder();
   state.DataFolder = folder.ends_with('\\') || folder.ends_with('/') ? "data\\" : "\\data\\";
 
-  form.reloadMovie(form.slot("StartFlash"), form.dataFilePath("startUp.gif"));
-  for (const char* name : {"verses1", "verses2", "verses3", "verses4"})
-    form.slot(name).setWidth(8055);
+  form.reloadMovie(form[form1::StartFlash], form.dataFilePath("startUp.gif"));
+  for (const auto list : {form1::verses1, form1::verses2, form1::verses3, form1::verses4})
+    form[list].setWidth(8055);
   strip.setBorderStyle(0);
-  for (const char* name : {"verses1", "verses2", "verses3"})
-    form.reloadMovie(form.slot(name), form.dataFilePath(std::string(name) + ".gif"));
-  MovieSlot& lastList = form.slot("verses4");
+  for (const auto list : {form1::verses1, form1::verses2, form1::verses3})
+    form.reloadMovie(form[list], form.dataFilePath(std::string(list.name()) + ".gif"));
+  MovieSlot& lastList = form[form1::verses4];
   lastList.setLeft(100);
   lastList.setTop(4140);
   exitMe.setTop(topMenu.top());

@@ -33,15 +33,15 @@ void wireWindowDragging(Form1& form) {
     follow(self, form.state(), event);
   };
 
-  PicturePanel& workingPanel = form.panel("Picture2");
+  PicturePanel& workingPanel = form[form1::Picture2];
   workingPanel.onMouseDown = [&form](const MouseEvent& event) {
     rememberDragStart(form.state(), event);
   };
   workingPanel.onMouseMove = [&form](const MouseEvent& event) {
     if (event.button != kLeftButtonAlone) return;
-    follow(form.panel("Picture2"), form.state(), event);
+    follow(form[form1::Picture2], form.state(), event);
   };
-  workingPanel.onDoubleClick = [&form] { form.panel("Picture2").setVisible(false); };
+  workingPanel.onDoubleClick = [&form] { form[form1::Picture2].setVisible(false); };
 }
 
 }  // namespace hifz
