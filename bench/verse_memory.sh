@@ -21,13 +21,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Settings of its own, as a learner already told that the sample sound is a
-# tone: the notice would lie over the chapter menu.
-config=$(mktemp -d)
-trap 'cleanup; rm -rf "$config"' EXIT
-mkdir "$config/hifz"
-printf '[notices]\nsampleContentShown=true\n' >"$config/hifz/hifz.conf"
-XDG_CONFIG_HOME=$config "$program" 2>/dev/null &
+"$program" 2>/dev/null &
 pid=$!
 window=
 for _ in $(seq 100); do

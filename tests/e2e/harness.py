@@ -391,13 +391,8 @@ class Program:
         run(tools.make_content, self.app)
         self.layout = Layout(json.loads(run(tools.layout)))
         self.env = dict(os.environ)
-        # A home of its own: no content or settings of whoever runs the tests,
-        # and the learner has already been told that the sample sound is a tone.
+        # A content folder of its own; its settings are scripts/headless's.
         self.env["XDG_DATA_HOME"] = os.path.join(self.work, "data-home")
-        self.env["XDG_CONFIG_HOME"] = os.path.join(self.work, "config")
-        os.makedirs(os.path.join(self.work, "config", "hifz"))
-        with open(os.path.join(self.work, "config", "hifz", "hifz.conf"), "w") as settings:
-            settings.write("[notices]\nsampleContentShown=true\n")
         if display:
             self.env["DISPLAY"] = display
         self.process = None

@@ -33,14 +33,12 @@ done
 opened=$work/opened.log
 start_program() {
   local user=$1
-  mkdir -p "$work/home" "$user" "$work/config/hifz"
-  # The learner has already been told that the sample sound is a tone.
-  printf '[notices]\nsampleContentShown=true\n' >"$work/config/hifz/hifz.conf"
+  mkdir -p "$work/home" "$user"
   : >"$work/watch.log"
   inotifywait -m -r -e open --format '%w%f' "$prefix/share/hifz" "$user" >"$opened" 2>"$work/watch.log" &
   pids=($!)
   for _ in $(seq 100); do grep -q 'Watches established' "$work/watch.log" && break; sleep 0.05; done
-  HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$user "$prefix/bin/hifz" 2>"$work/program.log" &
+  HOME=$work/home XDG_DATA_HOME=$user "$prefix/bin/hifz" 2>"$work/program.log" &
   pids+=($!)
   window=
   for _ in $(seq 100); do

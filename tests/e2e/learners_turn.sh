@@ -39,10 +39,6 @@ now() { date +%s.%N; }
 mkdir "$work/app"
 cp "$program" "$work/app/"
 "$make_content" "$work/app" >/dev/null
-# A home of its own; the learner has already been told that the sample sound is a tone.
-export XDG_DATA_HOME=$work/data-home XDG_CONFIG_HOME=$work/config
-mkdir -p "$XDG_CONFIG_HOME/hifz"
-printf '[notices]\nsampleContentShown=true\n' >"$XDG_CONFIG_HOME/hifz/hifz.conf"
 
 "$work/app/$(basename "$program")" 2>"$work/program.log" &
 pids+=($!)

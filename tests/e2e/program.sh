@@ -50,11 +50,6 @@ start_program() {
   mkdir "$work/app"
   cp "$1" "$work/app/"
   "$2" "$work/app" >/dev/null
-  # A home of its own: no content or settings of whoever runs the tests, and
-  # the learner has already been told that the sample sound is a tone.
-  export XDG_DATA_HOME=$work/data-home XDG_CONFIG_HOME=$work/config
-  mkdir -p "$XDG_CONFIG_HOME/hifz"
-  printf '[notices]\nsampleContentShown=true\n' >"$XDG_CONFIG_HOME/hifz/hifz.conf"
   "$work/app/$(basename "$1")" 2>"$work/program.log" &
   pid=$!
   within 300 find_window || fail "the window did not appear"

@@ -87,7 +87,7 @@ def add_reciter(program):
                          120, 0.1)
     log = program.log()
     check("building 1-1/An Nas (114)" in log, "the progress did not name An Nas")
-    check("built: 2 of 37 chapters built, 11 verses, 0 verses missing" in log,
+    check("built: chapters built: 2 of 37, verses: 11, verses missing: 0" in log,
           f"the summary is not the build's: {log}")
     check(not os.path.exists(user_content(program)),
           "the content was put in place before the learner agreed")

@@ -49,8 +49,4 @@ ContentPlaces contentPlaces(const fs::path& programFolder) {
           programFolder / HIFZ_INSTALLED_CONTENT};
 }
 
-fs::path appFolder(const fs::path& programFolder) {
-  return chooseAppFolder(contentPlaces(programFolder));
-}
-
 }  // namespace hifz

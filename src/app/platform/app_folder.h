@@ -28,7 +28,4 @@ std::filesystem::path chooseAppFolder(const ContentPlaces& places);
 /// sample content where an installation puts it.
 ContentPlaces contentPlaces(const std::filesystem::path& programFolder);
 
-/// chooseAppFolder() for a program in `programFolder`.
-std::filesystem::path appFolder(const std::filesystem::path& programFolder);
-
 }  // namespace hifz

@@ -21,9 +21,7 @@ namespace {
 
 const QString kTitle = QStringLiteral("إضافة قارئ");
 
-void say(const QString& line) {
-  std::fprintf(stderr, "hifz: %s\n", qPrintable(line));
-}
+void say(const QString& line) { std::fprintf(stderr, "hifz: %s\n", qPrintable(line)); }
 
 QLabel* wrappedLabel(const QString& text) {
   auto* label = new QLabel(text);
@@ -139,10 +137,8 @@ void ReciterDialog::startBuild(const QString& source) {
   bar_->setRange(0, 0);
   build_ = std::make_unique<ReciterBuild>(source.toStdString(), userFolder_);
   connect(build_.get(), &ReciterBuild::chapterStarted, this, &ReciterDialog::showProgress);
-  connect(build_.get(), &ReciterBuild::problemFound, this, [this](const QString& problem) {
-    problems_ << problem;
-    say(QStringLiteral("skipped: %1").arg(problem));
-  });
+  connect(build_.get(), &ReciterBuild::problemFound, this,
+          [](const QString& problem) { say(problem); });
   connect(build_.get(), &ReciterBuild::built, this, &ReciterDialog::showSummary);
   connect(build_.get(), &ReciterBuild::failed, this, &ReciterDialog::showFailure);
   connect(build_.get(), &ReciterBuild::cancelled, this, [this] {
@@ -162,9 +158,9 @@ void ReciterDialog::showProgress(const QString& chapter, int done, int total) {
 }
 
 void ReciterDialog::showSummary() {
-  say(QStringLiteral("built: %1").arg(reciterReportLine(build_->summary(), problems_.size())));
+  say(QStringLiteral("built: %1").arg(reciterReportLine(build_->summary())));
   setWindowTitle(kTitle + QStringLiteral(": تم البناء"));
-  report_->setPlainText(reciterReport(build_->summary(), problems_));
+  report_->setPlainText(reciterReport(build_->summary()));
   question_->setText(QStringLiteral("هل تقرأ بهذا القارئ من الآن، بدل المحتوى الذي تقرأ به؟"));
   pages_->setCurrentIndex(2);
   yes_->setDefault(true);

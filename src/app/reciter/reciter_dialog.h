@@ -48,7 +48,6 @@ class ReciterDialog : public QDialog {
   QString source_;
   std::filesystem::path userFolder_;
   std::unique_ptr<ReciterBuild> build_;
-  QStringList problems_;
   bool installed_ = false;
   bool started_ = false;
 

@@ -1,5 +1,7 @@
 #include "reciter/reciter_report.h"
 
+#include <QStringList>
+
 namespace hifz {
 namespace {
 
@@ -25,7 +27,7 @@ QString numbers(const std::vector<int>& verses) {
 
 }  // namespace
 
-QString reciterReport(const content::BuildSummary& summary, const QStringList& problems) {
+QString reciterReport(const content::BuildSummary& summary) {
   const Counts counts = counted(summary);
   QStringList lines;
   lines << QStringLiteral("عدد السور التي بُنيت: %1، وعدد آياتها: %2.")
@@ -44,24 +46,30 @@ QString reciterReport(const content::BuildSummary& summary, const QStringList& p
     lines << QString() << QStringLiteral("آيات لا تلاوة لها، تُركت من قائمة سورتها:");
     lines << missing;
   }
-  if (!problems.isEmpty()) {
+  if (!summary.skipped.empty()) {
     lines << QString() << QStringLiteral("ملفات تُركت، وسبب كل منها:");
-    lines << problems;
+    for (const content::SkippedFile& file : summary.skipped)
+      lines << QString::fromStdString(file.name + ": " + file.why);
+  }
+  if (!summary.notes.empty()) {
+    lines << QString() << QStringLiteral("ملاحظات:");
+    for (const std::string& note : summary.notes) lines << QString::fromStdString(note);
   }
   return lines.join('\n');
 }
 
-QString reciterReportLine(const content::BuildSummary& summary, int problems) {
+QString reciterReportLine(const content::BuildSummary& summary) {
   const Counts counts = counted(summary);
   int missing = 0;
   for (const content::ChapterOutcome& chapter : summary.chapters)
     if (chapter.built > 0) missing += static_cast<int>(chapter.missing.size());
-  return QStringLiteral("%1 of %2 chapters built, %3 verses, %4 verses missing, %5 problems")
+  return QStringLiteral(
+             "chapters built: %1 of %2, verses: %3, verses missing: %4, files skipped: %5")
       .arg(counts.chapters)
       .arg(summary.chapters.size())
       .arg(counts.verses)
       .arg(missing)
-      .arg(problems);
+      .arg(summary.skipped.size());
 }
 
 }  // namespace hifz
