@@ -132,6 +132,7 @@ int main(int argc, char** argv) {
   hifz::QtMessageBox messages;
   hifz::DiskFileSystem files;
   hifz::QtClock clock;
+  hifz::UserSettings userSettings;
   // The message is measured in the font it is drawn in, so the dialog fits it.
   hifz::QtTextMeasure measure(hifz::msgFormFont());
 
@@ -143,8 +144,9 @@ int main(int argc, char** argv) {
     movieSlots.push_back(slot.get());
     return slot;
   };
-  hifz::Form1 form(hifz::Platform{windows, *display, mixer, shell, sound, messages, files, clock},
-                   makeSlot, folder);
+  hifz::Form1 form(
+      hifz::Platform{windows, *display, mixer, shell, sound, messages, files, clock, userSettings},
+      makeSlot, folder);
   hifz::MsgFormHolder msgForm(form, measure, HIFZ_WEBSITE);
   hifz::wireForm1(form, msgForm);
 
@@ -185,7 +187,6 @@ int main(int argc, char** argv) {
   // would not know it was asked to end.
   if (const auto signal = quitSignals.received()) return hifz::QuitSignals::exitStatus(*signal);
   window.show();
-  hifz::UserSettings settings;
-  hifz::tellAboutSampleContent(folder, msgForm, settings);
+  hifz::tellAboutSampleContent(folder, msgForm, userSettings);
   return QApplication::exec();
 }

@@ -89,7 +89,8 @@ class MsgFormOnScreen : public ::testing::Test {
   NullMessageBox messages;
   NullFileSystem files;
   NullClock clock;
-  Form1 form{Platform{windows, display, mixer, shell, sound, messages, files, clock}, noSlot,
+  NullSettingsStore settings;
+  Form1 form{Platform{windows, display, mixer, shell, sound, messages, files, clock, settings}, noSlot,
              "/opt/hifz"};
   MsgFormHolder dialog{form, measure, kWebsite};
 };

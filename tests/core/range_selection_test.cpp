@@ -61,7 +61,9 @@ TEST_F(RangeSelection, Command2ReadsTheLastRangeAgainInRangeMode) {
   click("8");
   advance(2000);  // both verses read; the chapter menu is back
   ASSERT_EQ(state().RangeMode, 0);
-  ASSERT_EQ(caption(form1::Label4), "0");
+  // The range just read stays shown, as the one a click on it reads again.
+  ASSERT_EQ(caption(form1::Label4), "7");
+  ASSERT_EQ(caption(form1::Label5), "8");
   loads.clear();
   form().run(form1::Command2);
   EXPECT_EQ(caption(form1::Label4), "7");
@@ -69,6 +71,28 @@ TEST_F(RangeSelection, Command2ReadsTheLastRangeAgainInRangeMode) {
   EXPECT_EQ(state().RangeMode, 1);
   EXPECT_THAT(form()[form1::List1].items(), ElementsAre("7-1.gif", "8-1.gif"));
   EXPECT_THAT(loads, ElementsAre(Load{2000, "7-1.gif"}));
+}
+
+// The range labels read the last range again when clicked, but only while
+// nothing plays and no range is being chosen.
+TEST_F(RangeSelection, AClickOnTheShownRangeReadsItAgainWhileIdle) {
+  addMovies({"7-1.gif", "8-1.gif"});
+  chooseRangeOnce();
+  click("7");
+  click("8");
+  advance(2000);
+  loads.clear();
+  form()[form1::Label5].click();
+  EXPECT_EQ(state().RangeMode, 1);
+  EXPECT_THAT(loads, ElementsAre(Load{2000, "7-1.gif"}));
+  form()[form1::Label4].click();  // while it plays
+  EXPECT_THAT(loads, ElementsAre(Load{2000, "7-1.gif"}));
+  advance(2000);
+  chooseRangeOnce();
+  loads.clear();
+  form()[form1::Label4].click();  // while a range is being chosen
+  EXPECT_THAT(loads, ::testing::IsEmpty());
+  EXPECT_EQ(form()[form1::Check2].value(), 1);
 }
 
 TEST_F(RangeSelection, Command1ReadsEveryAllMovieInNameOrder) {

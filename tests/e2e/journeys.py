@@ -217,10 +217,13 @@ def range_chapter(program, verses):
     raise JourneyFailed(f"no sample chapter has verses {verses} of distinct lengths")
 
 
-def choose_range(program, chapter, first, last, without_end):
+# The range panel's buttons for its three ways of reading a range.
+RANGE_WAYS = {"once": "Image24", "without end": "Image23", "drill": "Image26"}
+
+
+def choose_range(program, chapter, first, last, way):
     click_and_see(program, "Image2", "Picture4", "the range panel")
-    click_and_see(program, "Image23" if without_end else "Image24", "Picture4",
-                  "the range panel to close")
+    click_and_see(program, RANGE_WAYS[way], "Picture4", "the range panel to close")
     watched = program.layout.rect("Label4")
     before = program.region(watched)
     program.click_until("the range's first verse", lambda: program.click_verse(chapter, first),
@@ -234,7 +237,7 @@ def range_in_order(program):
     chapter = range_chapter(program, verses)
     program.choose_chapter(chapter)
     expected = [harness.Layout.verse_seconds(chapter, v)[0] for v in verses]
-    choose_range(program, chapter, 2, 4, without_end=False)
+    choose_range(program, chapter, 2, 4, "once")
     segments = program.read(chapter, lambda: program.click_verse(chapter, 4), allowance(expected))
     heard = expect_plays(f"verses 2 to 4 of {chapter['folder']}", tones(program, segments),
                          expected)
@@ -250,7 +253,7 @@ def range_without_end(program):
     verses = [2, 3]
     chapter = range_chapter(program, verses)
     program.choose_chapter(chapter)
-    choose_range(program, chapter, 2, 3, without_end=True)
+    choose_range(program, chapter, 2, 3, "without end")
     since = program.recorder.now()
     program.click_verse(chapter, 3)
     expected = [harness.Layout.verse_seconds(chapter, v)[0] for v in verses * 2]
@@ -277,6 +280,94 @@ def range_without_end(program):
     check(len(heard) == 4, f"{len(heard)} plays heard, 4 expected ({describe(heard)})")
     check(last.end - pressed <= STOP_ALLOWANCE,
           f"sound went on {last.end - pressed:.2f} s after the stop button")
+
+
+@journey
+def range_drill(program):
+    """Verses 1 to 3 drilled with the repeat count 2: each verse twice alone,
+    then joined to the verses before it once, heard in that order."""
+    verses = [1, 2, 3]
+    chapter = range_chapter(program, verses)
+    program.choose_chapter(chapter)
+    set_repeats_with_arrows(program, 2)
+    order = [1, 1, 2, 2, 1, 2, 3, 3, 1, 2, 3]
+    length = {v: harness.Layout.verse_seconds(chapter, v)[0] for v in verses}
+    expected = [length[v] for v in order]
+    choose_range(program, chapter, 1, 3, "drill")
+    segments = program.read(chapter, lambda: program.click_verse(chapter, 3), allowance(expected))
+    heard = expect_plays(f"verses 1 to 3 of {chapter['folder']} drilled", tones(program, segments),
+                         expected)
+    for number, (play, verse) in enumerate(zip(heard, order), 1):
+        nearest = min(verses, key=lambda v: abs(length[v] - play.length))
+        check(nearest == verse, f"play {number} sounds like verse {nearest}, not verse {verse}")
+    print("heard in the order " + ", ".join(str(v) for v in order))
+    print_gaps(heard)
+
+
+def settings_file(program):
+    path = os.path.join(program.env["XDG_CONFIG_HOME"], "hifz", "hifz.conf")
+    with open(path) as kept:
+        return kept.read()
+
+
+@journey
+def remembered(program):
+    """The repeat count, the pause and a chapter's range chosen in one run
+    are there in the next, and the range read again with one click."""
+    verses = [2, 3]
+    chapter = range_chapter(program, verses)
+    program.choose_chapter(chapter)
+    range_rects = [program.layout.rect("Label4"), program.layout.rect("Label5")]
+    no_range = program.regions(range_rects)
+    open_options(program)
+    for _ in range(2):
+        click_and_see(program, "Label9", "Repeat", "the repeat count to grow")
+    click_and_see(program, "Image5(1)", "Label7", "the pause of 2 s")
+    chosen = program.regions([program.layout.rect("Repeat"), program.layout.rect("Label7")])
+    close_options(program)
+    choose_range(program, chapter, 2, 3, "once")
+    page = chapter["pages"][0]
+    showing = program.menu_page_showing(page)
+    program.click_until("the range to start", lambda: program.click_verse(chapter, 3),
+                        lambda: not showing())
+    click_and_see(program, "playing", "playing", "the stop button to go")
+    # Stopped, the labels show the range just read, the one a click reads again.
+    shown_range = wait_until("the last range beside the section button", lambda: (
+        r := program.regions(range_rects)) and all(harness.changed(a, b) > 3
+                                                    for a, b in zip(r, no_range)) and r, 10)
+    harness.run(program.tools.close_window, program.window)
+    expect_clean_exit(program)
+    kept = settings_file(program)
+    print("kept:\n" + kept)
+    for line in ("repeat=3", "pause=2", f"{chapter['group']}.{chapter['key']}=2 3 once"):
+        check(line in kept, f"the settings file does not hold {line}")
+
+    program.start()
+    program.choose_chapter(chapter)
+    wait_until("the kept range beside the section button", lambda: all(
+        harness.changed(a, b) <= 3 for a, b in zip(program.regions(range_rects), shown_range)), 10)
+    open_options(program)
+    for name, before, after in zip(("repeat count", "pause"), chosen,
+                                   program.regions([program.layout.rect("Repeat"),
+                                                    program.layout.rect("Label7")])):
+        check(harness.changed(before, after) <= 3, f"the {name} is not the one chosen")
+    close_options(program)
+    print("the repeat count, the pause and the range are shown as chosen")
+    since = program.recorder.now()
+    program.click_until("the kept range to start", lambda: program.click("Label4"),
+                        lambda: not showing())
+    first = length_of_first_play(program, since)
+    expected = harness.Layout.verse_seconds(chapter, 2)[0]
+    check(abs(first - expected) <= LENGTH_TOLERANCE,
+          f"the first play lasted {first:.2f} s; verse 2 lasts {expected:.2f} s")
+    print(f"a click on the range reads it: verse 2 heard first, {first:.2f} s")
+
+
+def length_of_first_play(program, since):
+    def ended():
+        pieces = tones(program, program.recorder.segments(since))
+        return pieces and not program.recorder.sounding() and pieces[0]
+    return wait_until("the first play to end", ended, 60, 0.1).length
 
 
 def short_chapter(program):

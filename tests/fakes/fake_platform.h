@@ -12,6 +12,7 @@
 #include "platform/display.h"
 #include "platform/message_box.h"
 #include "platform/mixer.h"
+#include "platform/settings_store.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/text_measure.h"
@@ -176,6 +177,29 @@ class FakeSound final : public Sound {
  public:
   void beep() override { ++beeps; }
   int beeps = 0;
+};
+
+/// Settings kept in memory: `kept` is what a run reads at start and what it
+/// keeps; `discarded` holds why they were set aside, if they were.
+class FakeSettingsStore final : public SettingsStore {
+ public:
+  std::map<std::string, std::string> values() const override {
+    return discarded.empty() ? kept : std::map<std::string, std::string>{};
+  }
+  void setValue(const std::string& key, const std::string& value) override {
+    if (!discarded.empty() && !startedAfresh) {
+      kept.clear();
+      startedAfresh = true;
+    }
+    kept[key] = value;
+    ++writes;
+  }
+  void discard(const std::string& why) override { discarded.push_back(why); }
+
+  std::map<std::string, std::string> kept;
+  std::vector<std::string> discarded;
+  bool startedAfresh = false;
+  int writes = 0;
 };
 
 }  // namespace hifz::testing

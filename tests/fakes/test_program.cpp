@@ -6,13 +6,13 @@ namespace hifz::testing {
 
 TestProgram::TestProgram(std::string applicationFolder) {
   mixer.addStandardLines();
-  auto makeSlot = [this](const std::string& name, const SlotSettings& settings) {
-    auto slot = std::make_unique<FakeMovieSlot>(name, settings);
+  auto makeSlot = [this](const std::string& name, const SlotSettings& slotSettings) {
+    auto slot = std::make_unique<FakeMovieSlot>(name, slotSettings);
     slots[name] = slot.get();
     return std::unique_ptr<MovieSlot>(std::move(slot));
   };
   form = std::make_unique<Form1>(
-      Platform{windows, display, mixer, shell, sound, messages, files, clock}, makeSlot,
+      Platform{windows, display, mixer, shell, sound, messages, files, clock, settings}, makeSlot,
       std::move(applicationFolder));
   form->window().setHandle(kMainWindowHandle);
   msgForm = std::make_unique<MsgFormHolder>(*form, textMeasure, kWebsite);

@@ -38,6 +38,7 @@ class TestProgram {
   FakeMessageBox messages;
   FakeFileSystem files;
   VirtualClock clock;
+  FakeSettingsStore settings;
   FakeTextMeasure textMeasure;
   std::map<std::string, FakeMovieSlot*> slots;
   std::unique_ptr<Form1> form;

@@ -41,6 +41,7 @@ void openChapter(Form1& form, const ChapterGroup& group, const std::string& comm
   if (files.listCount() == 1) noOthmani.setVisible(false);
   form[form1::Picture8].setVisible(false);
   form[form1::Picture11].setVisible(false);
+  form.run(form1::RecallRange);
 }
 
 void chooseChapter(Form1& form, MsgFormHolder& msgForm, const ChapterGroup& group,

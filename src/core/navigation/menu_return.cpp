@@ -18,6 +18,7 @@ std::string menuPage(const std::string& menuMovie) {
 void menu(Form1& form) {
   form[form1::Label4].setCaption("0");
   form[form1::Label5].setCaption("0");
+  form.run(form1::LastRange);
   form.reloadMovie(form[form1::flash1], form.chapterFilePath(menuPage(form.state().MenuMovie)));
   form[form1::playing].setVisible(false);
 }

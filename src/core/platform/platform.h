@@ -5,6 +5,7 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/mixer.h"
+#include "platform/settings_store.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/window_system.h"
@@ -22,6 +23,7 @@ struct Platform {
   MessageBox& messages;
   FileSystem& files;
   Clock& clock;
+  SettingsStore& settings;
 };
 
 }  // namespace hifz

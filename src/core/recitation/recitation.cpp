@@ -2,7 +2,9 @@
 
 #include <memory>
 
+#include "recitation/range_plan.h"
 #include "recitation/range_selection.h"
+#include "recitation/remembered_reading.h"
 #include "recitation/repetition_settings.h"
 #include "recitation/sequencer.h"
 #include "recitation/verse_selection.h"
@@ -12,10 +14,14 @@ namespace hifz {
 void wireRecitation(Form1& form) {
   // Shared by the pause keypad and the sequencer, which both write pauses into `Text1`.
   const auto period = std::make_shared<PollPeriod>();
+  // Built by the range selection, followed by the sequencer.
+  const auto plan = std::make_shared<RangePlan>();
+  const auto memory = std::make_shared<RememberedReading>();
   wireVerseSelection(form);
-  wireRangeSelection(form);
-  wireSequencer(form, period);
+  wireRangeSelection(form, plan, memory);
+  wireSequencer(form, period, plan);
   wireRepetitionSettings(form, period);
+  wireRememberedReading(form, period, memory);
 }
 
 }  // namespace hifz

@@ -17,6 +17,7 @@ void fewerRepeats(Form1& form) {
   if (static_cast<float>(count) == form.state().RepeatsDone) form.run(form1::StopIt);
   form[form1::Repeat].setText(numberText(count - 1));
   form.run(form1::DoingIt);
+  form.run(form1::Remember);
 }
 
 void moreRepeats(Form1& form) {
@@ -24,12 +25,14 @@ void moreRepeats(Form1& form) {
   if (count == kMostRepeats) return;
   form[form1::Repeat].setText(numberText(count + 1));
   form.run(form1::DoingIt);
+  form.run(form1::Remember);
 }
 
 void noPause(Form1& form) {
   form[form1::Check4].setValue(0);
   form[form1::Label7].setCaption("1");
   form.run(form1::DoingIt);
+  form.run(form1::Remember);
 }
 
 void pauseOf(Form1& form, PollPeriod& period, int seconds) {
@@ -37,16 +40,22 @@ void pauseOf(Form1& form, PollPeriod& period, int seconds) {
   period.writePause(form, seconds * 1000);
   form[form1::Label7].setCaption(numberText(seconds));
   form.run(form1::DoingIt);
+  form.run(form1::Remember);
 }
 
+// A count typed into `Repeat` is kept when the panel closes.
 void closeOptions(Form1& form) {
   form.run(form1::DoingIt);
+  form.run(form1::Remember);
   form[form1::Picture9].setVisible(false);
 }
 
-void rangeRepeats(Form1& form, bool withoutEnd) {
+enum class RangeWay { Once, WithoutEnd, Drill };
+
+void rangeWay(Form1& form, RangeWay way) {
   form.run(form1::DoingIt);
-  form[form1::Check3].setValue(withoutEnd ? 1 : 0);
+  form[form1::Check3].setValue(way == RangeWay::WithoutEnd ? 1 : 0);
+  form[form1::Check5].setValue(way == RangeWay::Drill ? 1 : 0);
   form.run(form1::Command3);
 }
 
@@ -59,8 +68,9 @@ void wireRepetitionSettings(Form1& form, const std::shared_ptr<PollPeriod>& peri
   for (int key = 0; key < form1::Image5.size(); ++key)
     form[form1::Image5.at(key)].onClick = [&form, period, key] { pauseOf(form, *period, key + 1); };
   form[form1::Image18].onClick = [&form] { closeOptions(form); };
-  form[form1::Image23].onClick = [&form] { rangeRepeats(form, true); };
-  form[form1::Image24].onClick = [&form] { rangeRepeats(form, false); };
+  form[form1::Image23].onClick = [&form] { rangeWay(form, RangeWay::WithoutEnd); };
+  form[form1::Image24].onClick = [&form] { rangeWay(form, RangeWay::Once); };
+  form[form1::Image26].onClick = [&form] { rangeWay(form, RangeWay::Drill); };
   CheckBox& pauseMode = form[form1::Check4];
   pauseMode.onClick = [&form, &pauseMode] {
     form[form1::Label14].setCaption(numberText(pauseMode.value()));

@@ -2,6 +2,7 @@
 
 #include "controls/number_text.h"
 #include "recitation/poll_period.h"
+#include "recitation/range_plan.h"
 #include "recitation/reading_rules.h"
 #include "shell/form1.h"
 
@@ -31,7 +32,13 @@ void stopIt(Form1& form) {
   form.run(form1::Menu);
 }
 
-void read(Form1& form, const PollPeriod& period) {
+// While a range plays, the range labels show the verses being read together.
+void showSpan(Form1& form, const RangeStep& step) {
+  form[form1::Label4].setCaption(numberText(step.spanFirst));
+  form[form1::Label5].setCaption(numberText(step.spanLast));
+}
+
+void read(Form1& form, const PollPeriod& period, const RangePlan& plan) {
   MainWindowState& state = form.state();
   const bool rangeMode = inRangeMode(form);
   PicturePanel& reciting = form[form1::Picture5];
@@ -60,6 +67,8 @@ void read(Form1& form, const PollPeriod& period) {
   if (rangeMode) {
     range.setListIndex(state.VerseIndex);
     state.VerseFile = range.text();
+    if (const RangeStep* step = plan.step(state.VerseIndex, range.listCount()))
+      showSpan(form, *step);
   }
   form[form1::playing].setVisible(true);
   MovieSlot& display = form[form1::flash1];
@@ -79,10 +88,23 @@ void endRange(Form1& form) {
   form.run(form1::StopIt);
 }
 
-void startNextEntry(Form1& form, bool pauseMode) {
+// The learner's turn: the pause timer armed with `Text1`, the countdown and the beep.
+void startPause(Form1& form) {
+  Timer& pause = form[form1::Timer2];
+  pause.setInterval(timerPeriod(form));
+  form[form1::Picture5].setVisible(false);
+  form.countdown().start(pause.interval());
+  form.platform().sound.beep();
+}
+
+void startNextEntry(Form1& form, bool pauseMode, bool rangePause) {
   MainWindowState& state = form.state();
   if (inRangeMode(form)) {
-    if (!atListEnd(state.VerseIndex, form[form1::List1].listCount())) form.run(form1::Read);
+    if (atListEnd(state.VerseIndex, form[form1::List1].listCount())) return;
+    if (rangePause)
+      startPause(form);
+    else
+      form.run(form1::Read);
     return;
   }
   if (atListEnd(state.VerseIndex, form[form1::File1].listCount())) {
@@ -91,18 +113,34 @@ void startNextEntry(Form1& form, bool pauseMode) {
     form.run(form1::Menu);
     return;
   }
-  Timer& pause = form[form1::Timer2];
   if (!pauseMode) {
-    pause.setInterval(kNextPlayDelay);
+    form[form1::Timer2].setInterval(kNextPlayDelay);
     return;
   }
-  pause.setInterval(timerPeriod(form));
-  form[form1::Picture5].setVisible(false);
-  form.countdown().start(pause.interval());
-  form.platform().sound.beep();
+  startPause(form);
 }
 
-void poll(Form1& form, PollPeriod& period) {
+// A range's own pause, in pause mode: after each play of a verse heard alone
+// in a drill, the verse's pause; after a span's last play, a pause as long as
+// the span took once, plus the chosen seconds. Otherwise none: a range plays
+// on without pause.
+std::optional<double> rangePause(Form1& form, RangePlan& plan, const RangeStep& step,
+                                 double versePause, bool entryDone) {
+  if (form.state().RepeatsDone == 1) plan.heardInSpan(numberIn(form[form1::Breath].caption()));
+  if (step.pauseEachPlay) {
+    if (entryDone) plan.newSpan();
+    return versePause;
+  }
+  if (!entryDone || !step.endsSpan) return std::nullopt;
+  const double span = plan.spanFrames();
+  plan.newSpan();
+  // A range read once ends after its last span: no pause is due.
+  const bool lastEntry = form.state().VerseIndex + 1 >= form[form1::List1].listCount();
+  if (lastEntry && form[form1::Check3].value() != 1) return std::nullopt;
+  return numberIn(form[form1::Label7].caption()) * 1000 + span * kMillisecondsPerFrame;
+}
+
+void poll(Form1& form, PollPeriod& period, RangePlan& plan) {
   if (form[form1::StopIt].caption() == "On") return;
   MainWindowState& state = form.state();
   const MovieSlot& display = form[form1::flash1];
@@ -120,9 +158,14 @@ void poll(Form1& form, PollPeriod& period) {
   const double pause = numberIn(form[form1::Label7].caption()) * 1000 +
                        numberIn(breath.caption()) * kMillisecondsPerFrame;
   const bool pauseMode = form[form1::Check4].value() == 1;
-  if (pauseMode) period.writePause(form, pause);
+  const RangeStep* step =
+      inRangeMode(form) ? plan.step(state.VerseIndex, form[form1::List1].listCount()) : nullptr;
+  const bool entryDone = (step && step->once ? 1 : repeatCount(form)) == state.RepeatsDone;
+  const std::optional<double> spanPause =
+      step ? rangePause(form, plan, *step, pause, entryDone) : std::nullopt;
+  if (pauseMode) period.writePause(form, spanPause.value_or(pause));
   form[form1::Picture5].setVisible(false);
-  if (repeatCount(form) == state.RepeatsDone) {
+  if (entryDone) {
     ++state.VerseIndex;
     if (startsRangeAgain(form)) state.VerseIndex = 0;
     state.RepeatsDone = 0;
@@ -130,7 +173,7 @@ void poll(Form1& form, PollPeriod& period) {
   form[form1::Timer1].setInterval(0);
   if (inRangeMode(form) && atListEnd(state.VerseIndex, form[form1::List1].listCount()))
     endRange(form);
-  startNextEntry(form, pauseMode);
+  startNextEntry(form, pauseMode, pauseMode && spanPause.has_value());
 }
 
 void pauseEnded(Form1& form) {
@@ -138,7 +181,7 @@ void pauseEnded(Form1& form) {
   form[form1::Timer2].setInterval(0);
 }
 
-void reset(Form1& form, PollPeriod& period) {
+void reset(Form1& form, PollPeriod& period, RangePlan& plan) {
   MainWindowState& state = form.state();
   form.run(form1::DoingIt);
   form.reloadMovie(form[form1::flash1], form.chapterFilePath(state.MenuMovie));
@@ -148,12 +191,14 @@ void reset(Form1& form, PollPeriod& period) {
   form[form1::Label5].setCaption("0");
   form[form1::Text1].setText("500");
   period.forget();
+  plan.clear();
   state.RangeMode = 0;
   state.VerseIndex = 0;
   form[form1::Check2].setValue(0);
   form[form1::kind].setCaption("0");
   form[form1::Picture5].setVisible(false);
   form[form1::playing].setVisible(false);
+  form.run(form1::LastRange);
 }
 
 void stopButton(Form1& form) {
@@ -169,12 +214,13 @@ void stopAnyReading(Form1& form) {
   if (form[form1::playing].visible()) stopButton(form);
 }
 
-void wireSequencer(Form1& form, const std::shared_ptr<PollPeriod>& period) {
+void wireSequencer(Form1& form, const std::shared_ptr<PollPeriod>& period,
+                   const std::shared_ptr<RangePlan>& plan) {
   form[form1::StopIt].onClick = [&form] { stopIt(form); };
-  form[form1::Read].onClick = [&form, period] { read(form, *period); };
-  form[form1::Timer1].onTick = [&form, period] { poll(form, *period); };
+  form[form1::Read].onClick = [&form, period, plan] { read(form, *period, *plan); };
+  form[form1::Timer1].onTick = [&form, period, plan] { poll(form, *period, *plan); };
   form[form1::Timer2].onTick = [&form] { pauseEnded(form); };
-  form[form1::reset].onClick = [&form, period] { reset(form, *period); };
+  form[form1::reset].onClick = [&form, period, plan] { reset(form, *period, *plan); };
   form[form1::playing].onClick = [&form] { stopButton(form); };
 }
 

@@ -27,8 +27,8 @@ class Form1;
   CONTROL(Othmani, Image, Form1, "", 9885, 3900, 1560, 420) \
   CONTROL(NoOthmani, Image, Form1, "", 9795, 3840, 1830, 570) \
   CONTROL(Image2, Image, Form1, "", 9900, 4515, 1635, 435, true, "قراءة مقطع من السورة") \
-  CONTROL(Label4, Label, Form1, "0", 10980, 5115, 495, 360) \
-  CONTROL(Label5, Label, Form1, "0", 9900, 5100, 495, 420) \
+  CONTROL(Label4, Label, Form1, "0", 10980, 5115, 495, 360, true, "قراءة آخر مقطع مرة أخرى") \
+  CONTROL(Label5, Label, Form1, "0", 9900, 5100, 495, 420, true, "قراءة آخر مقطع مرة أخرى") \
   CONTROL(playing, Image, Form1, "", 10365, 7455, 720, 720, kHidden, "إيقاف القراءة") \
   CONTROL(Image7, Image, Form1, "", 15, 8505, 1125, 435, true, "موقع البرنامج") \
   CONTROL(Image12, Image, Form1, "", 1455, 8475, 855, 450) \
@@ -62,11 +62,13 @@ class Form1;
   CONTROL(Label12, Label, Picture10, "Label12", 555, 195, 7380, 5355) \
   CONTROL(Image21, Image, Picture10, "", 75, 7110, 1245, 675) \
   \
-  CONTROL(Picture4, PicturePanel, Form1, "", -600, 11085, 3855, 2415, kHidden) \
+  CONTROL(Picture4, PicturePanel, Form1, "", -600, 11085, 3855, 2790, kHidden) \
   CONTROL(Check3, CheckBox, Picture4, "تكرار المقطع", 120, 240, 630, 480, kHidden) \
   CONTROL(Command3, CommandButton, Picture4, "Command3", 3240, 240, 495, 495, kHidden) \
   CONTROL(Image23, Image, Picture4, "", 2250, 1800, 1365, 375) \
   CONTROL(Image24, Image, Picture4, "", 270, 1815, 1365, 375) \
+  CONTROL(Check5, CheckBox, Picture4, "تدرّج", 810, 240, 630, 480, kHidden) \
+  CONTROL(Image26, Image, Picture4, "", 1245, 2280, 1365, 375, true, "كل آية وحدها ثم مع ما قبلها") \
   \
   CONTROL(Picture3, PicturePanel, Form1, "", -720, 9870, 3855, 1590, kHidden) \
   \
@@ -114,6 +116,10 @@ class Form1;
   CONTROL(Check1, CheckBox, Frame1, "AutoStart", 120, 2625, 1380, 315, true, {}, 1) \
   CONTROL(Check2, CheckBox, Frame1, "Range", 120, 2970, 1380, 315) \
   CONTROL(Label6, Label, Frame1, "1", 570, 3315, 525, 255) \
+  CONTROL(Remember, CommandButton, Frame1, "Remember", 120, 3570, 700, 315) \
+  CONTROL(Recall, CommandButton, Frame1, "Recall", 840, 3570, 700, 315) \
+  CONTROL(RecallRange, CommandButton, Frame1, "RecallRange", 120, 3885, 700, 315) \
+  CONTROL(LastRange, CommandButton, Frame1, "LastRange", 840, 3885, 700, 315) \
   CONTROL(Menu, CommandButton, Picture2, "Menu", 1890, 135, 1620, 450) \
   CONTROL(Read, CommandButton, Picture2, "Read", 1905, 615, 1620, 450) \
   CONTROL(File1, FileListBox, Picture2, "", 1920, 1140, 1605, 1845) \

@@ -102,6 +102,7 @@ void startUp(Form1& form) {
   form.reloadMovie(lastList, form.dataFilePath("verses4.gif"));
   form.reloadMovie(topMenu, form.dataFilePath("topmenu.gif"));
   form.reloadMovie(exitMe, form.dataFilePath("exit.gif"));
+  form.run(form1::Recall);
 }
 
 }  // namespace

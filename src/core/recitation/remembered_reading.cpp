@@ -1,0 +1,175 @@
+#include "recitation/remembered_reading.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "controls/number_text.h"
+#include "navigation/chapter_catalog.h"
+#include "shell/form1.h"
+
+namespace hifz {
+namespace {
+
+constexpr std::string_view kRepeat = "reading/repeat";
+constexpr std::string_view kPause = "reading/pause";
+constexpr std::string_view kAutoStart = "reading/autoStart";
+constexpr std::string_view kLastChapter = "chapters/last";
+constexpr std::string_view kRanges = "ranges/";
+constexpr std::string_view kNoPause = "off";
+
+struct RangeWay {
+  std::string_view name;
+  int withoutEnd;
+  int drill;
+};
+constexpr std::array kRangeWays = {RangeWay{"once", 0, 0}, RangeWay{"endless", 1, 0},
+                                   RangeWay{"drill", 0, 1}};
+
+bool isDigit(std::string_view text, char lowest) {
+  return text.size() == 1 && text[0] >= lowest && text[0] <= '9';
+}
+
+// A chapter is kept as its group and its key in the group's list: "1-1.1".
+std::string chapterKey(const ChapterRow& chapter) {
+  return std::string(chapter.group) + "." + std::string(chapter.key);
+}
+
+std::optional<ChapterRow> chapterOfKey(std::string_view key) {
+  const std::size_t dot = key.find('.');
+  if (dot == std::string_view::npos) return std::nullopt;
+  return findChapter(key.substr(0, dot), key.substr(dot + 1));
+}
+
+std::optional<std::string> currentChapterKey(const Form1& form) {
+  for (const ChapterRow& chapter : chapterCatalog())
+    if (ChapterFolder(chapter) == form.state().CurrentChapter) return chapterKey(chapter);
+  return std::nullopt;
+}
+
+struct KeptRange {
+  VerseRange bounds;
+  const RangeWay* way = nullptr;
+};
+
+// "2 7 drill": the first and last verse, and the way the range is read.
+std::optional<KeptRange> parseRange(std::string_view text) {
+  const std::size_t firstSpace = text.find(' ');
+  const std::size_t lastSpace = text.rfind(' ');
+  if (firstSpace == std::string_view::npos || firstSpace == lastSpace) return std::nullopt;
+  const std::optional<VerseRange> bounds = rangeBounds(
+      text.substr(0, firstSpace), text.substr(firstSpace + 1, lastSpace - firstSpace - 1));
+  if (!bounds || bounds->first < 1) return std::nullopt;
+  for (const RangeWay& way : kRangeWays)
+    if (way.name == text.substr(lastSpace + 1)) return KeptRange{*bounds, &way};
+  return std::nullopt;
+}
+
+// Why the kept text of `key` makes no sense, or nothing when it does.
+std::optional<std::string> nonsenseIn(const std::string& key, const std::string& value) {
+  bool sound = true;
+  if (key == kRepeat) {
+    sound = isDigit(value, '0');
+  } else if (key == kPause) {
+    sound = value == kNoPause || isDigit(value, '1');
+  } else if (key == kAutoStart) {
+    sound = value == "true" || value == "false";
+  } else if (key == kLastChapter) {
+    sound = chapterOfKey(value).has_value();
+  } else if (key.starts_with(kRanges)) {
+    sound = chapterOfKey(std::string_view(key).substr(kRanges.size())) && parseRange(value);
+  } else if (key.starts_with("reading/") || key.starts_with("chapters/")) {
+    sound = false;
+  }
+  if (sound) return std::nullopt;
+  return key + " = \"" + value + "\"";
+}
+
+}  // namespace
+
+void RememberedReading::recall(Form1& form, PollPeriod& period) {
+  SettingsStore& store = form.platform().settings;
+  kept_ = store.values();
+  for (const auto& [key, value] : kept_) {
+    if (const std::optional<std::string> why = nonsenseIn(key, value)) {
+      store.discard(*why);
+      kept_.clear();
+      return;
+    }
+  }
+  if (const auto repeat = kept_.find(std::string(kRepeat)); repeat != kept_.end())
+    form[form1::Repeat].setText(repeat->second);
+  if (const auto pause = kept_.find(std::string(kPause)); pause != kept_.end()) {
+    const bool on = pause->second != kNoPause;
+    form[form1::Check4].setValue(on ? 1 : 0);
+    form[form1::Label7].setCaption(on ? pause->second : "1");
+    if (on) period.writePause(form, textNumber(pause->second).value_or(1) * 1000);
+  }
+  if (const auto autoStart = kept_.find(std::string(kAutoStart)); autoStart != kept_.end())
+    form[form1::Check1].setValue(autoStart->second == "true" ? 1 : 0);
+}
+
+void RememberedReading::recallRange(Form1& form) {
+  const std::optional<std::string> chapter = currentChapterKey(form);
+  if (!chapter) return;
+  keep(form, std::string(kLastChapter), *chapter);
+  const auto kept = kept_.find(std::string(kRanges) + *chapter);
+  const std::optional<KeptRange> range =
+      kept == kept_.end() ? std::nullopt : parseRange(kept->second);
+  // Another chapter's last range is not this one's: neither shown nor read again.
+  form[form1::Label10].setCaption(range ? numberText(range->bounds.first) : "0");
+  form[form1::Label13].setCaption(range ? numberText(range->bounds.last) : "0");
+  if (range) {
+    form[form1::Check3].setValue(range->way->withoutEnd);
+    form[form1::Check5].setValue(range->way->drill);
+  } else {
+    for (const auto label : {form1::Label4, form1::Label5}) form[label].setCaption("0");
+  }
+  form.run(form1::LastRange);
+}
+
+void RememberedReading::remember(Form1& form) {
+  const std::string& repeat = form[form1::Repeat].text();
+  if (isDigit(repeat, '0')) keep(form, std::string(kRepeat), repeat);
+  const std::string& seconds = form[form1::Label7].caption();
+  if (form[form1::Check4].value() == 0)
+    keep(form, std::string(kPause), std::string(kNoPause));
+  else if (isDigit(seconds, '1'))
+    keep(form, std::string(kPause), seconds);
+}
+
+void RememberedReading::rememberAutoStart(Form1& form) {
+  keep(form, std::string(kAutoStart), form[form1::Check1].value() == 1 ? "true" : "false");
+}
+
+void RememberedReading::rangeStarted(Form1& form, VerseRange bounds) {
+  const std::optional<std::string> chapter = currentChapterKey(form);
+  if (!chapter || bounds.first < 1) return;
+  const int withoutEnd = form[form1::Check3].value() == 1 ? 1 : 0;
+  const int drill = form[form1::Check5].value() == 1 ? 1 : 0;
+  for (const RangeWay& way : kRangeWays) {
+    if (way.withoutEnd == withoutEnd && way.drill == drill) {
+      keep(form, std::string(kRanges) + *chapter,
+           numberText(bounds.first) + " " + numberText(bounds.last) + " " + std::string(way.name));
+    }
+  }
+}
+
+void RememberedReading::keep(Form1& form, const std::string& key, const std::string& value) {
+  auto [kept, added] = kept_.try_emplace(key, value);
+  if (!added) {
+    if (kept->second == value) return;
+    kept->second = value;
+  }
+  form.platform().settings.setValue(key, value);
+}
+
+void wireRememberedReading(Form1& form, const std::shared_ptr<PollPeriod>& period,
+                           const std::shared_ptr<RememberedReading>& memory) {
+  form[form1::Recall].onClick = [&form, period, memory] { memory->recall(form, *period); };
+  form[form1::RecallRange].onClick = [&form, memory] { memory->recallRange(form); };
+  form[form1::Remember].onClick = [&form, memory] { memory->remember(form); };
+  form[form1::Check1].onClick = [&form, memory] { memory->rememberAutoStart(form); };
+}
+
+}  // namespace hifz

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "recitation/poll_period.h"
+#include "recitation/reading_rules.h"
+
+namespace hifz {
+
+class Form1;
+
+/// What the program keeps of the learner's way of reading between runs: the
+/// repeat count, pause mode and its seconds, the auto-start option, the last
+/// chapter opened and each chapter's last range with its way of reading
+/// (once, without end, or drilled). Kept settings that make no sense are set
+/// aside whole; the program starts as if none were kept.
+class RememberedReading {
+ public:
+  /// At start: the kept repeat count, pause and auto-start.
+  void recall(Form1& form, PollPeriod& period);
+  /// The current chapter was opened: its kept range is shown and is the last
+  /// range, ready to be read again.
+  void recallRange(Form1& form);
+  /// The repeat count or the pause may have changed.
+  void remember(Form1& form);
+  void rememberAutoStart(Form1& form);
+  /// A range of the current chapter is being read.
+  void rangeStarted(Form1& form, VerseRange bounds);
+
+ private:
+  void keep(Form1& form, const std::string& key, const std::string& value);
+
+  std::map<std::string, std::string> kept_;
+};
+
+/// `Recall`, `RecallRange` and `Remember`, and the auto-start option
+/// `Check1`, kept whenever it changes.
+void wireRememberedReading(Form1& form, const std::shared_ptr<PollPeriod>& period,
+                           const std::shared_ptr<RememberedReading>& memory);
+
+}  // namespace hifz
