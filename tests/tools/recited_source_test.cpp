@@ -6,6 +6,7 @@
 
 #include "movie_facts.h"
 #include "recitation_files.h"
+#include "recited_content/recitation_source.h"
 #include "recited_fixture.h"
 #include "zip_files.h"
 
@@ -24,6 +25,31 @@ std::vector<std::string> sorted(std::vector<std::string> lines) {
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
   if (text.starts_with(from)) text = to + text.substr(from.size());
   return text;
+}
+
+// The first `verses` of An Nas from `recitation`, as `zip ../reciter.zip *.mp3`
+// makes root/reciter.zip of them.
+fs::path zipOfAnNas(const fs::path& recitation, const fs::path& root, int verses) {
+  fs::create_directories(root / "files");
+  std::vector<std::string> arguments = {"../reciter.zip"};
+  for (int verse = 1; verse <= verses; ++verse) {
+    const std::string name = "11400" + std::to_string(verse) + ".mp3";
+    fs::copy_file(recitation / name, root / "files" / name);
+    arguments.push_back(name);
+  }
+  runZip(root / "files", arguments);
+  return root / "reciter.zip";
+}
+
+// Why opening refuses, or "" when it does not.
+template <typename Open>
+std::string refusal(const Open& open) {
+  try {
+    open();
+  } catch (const content::ContentError& error) {
+    return error.what();
+  }
+  return "";
 }
 
 TEST_F(RecitedBuildTest, AZipFileGivesWhatTheFolderGivesWhereverItsFilesLie) {
@@ -85,15 +111,7 @@ TEST_F(RecitedBuildTest, AZipFileGivesWhatTheFolderGivesWhereverItsFilesLie) {
 TEST_F(RecitedBuildTest, ADamagedZipEntrySkipsItsVerseAndTheRestIsBuilt) {
   QTemporaryDir dir;
   const fs::path root = dir.path().toStdString();
-  fs::create_directories(root / "files");
-  std::vector<std::string> arguments = {"../reciter.zip"};
-  for (int verse = 1; verse <= 6; ++verse) {
-    const std::string name = "11400" + std::to_string(verse) + ".mp3";
-    fs::copy_file(recitation() / name, root / "files" / name);
-    arguments.push_back(name);
-  }
-  runZip(root / "files", arguments);
-  const std::vector<std::uint8_t> zip = readBytes(root / "reciter.zip");
+  const std::vector<std::uint8_t> zip = readBytes(zipOfAnNas(recitation(), root, 6));
   const auto size = static_cast<std::uint32_t>(fs::file_size(recitation() / "114003.mp3"));
 
   struct Case {
@@ -126,6 +144,31 @@ TEST_F(RecitedBuildTest, ADamagedZipEntrySkipsItsVerseAndTheRestIsBuilt) {
     EXPECT_THAT(problemsText(built), HasSubstr(file.string() + ":114003.mp3: cannot be read ("));
     EXPECT_TRUE(fs::is_regular_file(chapterFolder(built, 114) / "6-001.gif"));
   }
+}
+
+// The fuzz target opens a zip file's bytes rather than the file.
+TEST_F(RecitedBuildTest, AZipFilesBytesReadAsTheFileDoes) {
+  QTemporaryDir dir;
+  const fs::path file = zipOfAnNas(recitation(), dir.path().toStdString(), 3);
+  const std::vector<std::uint8_t> bytes = readBytes(file);
+  const auto fromFile = content::openRecitationZip(file);
+  const auto fromBytes = content::openRecitationZipBytes(bytes, file.string());
+  ASSERT_EQ(fromFile->verses().size(), 3u);
+  ASSERT_EQ(fromBytes->verses().size(), 3u);
+  for (std::size_t i = 0; i < 3; ++i) {
+    const content::VerseFile& verse = fromBytes->verses()[i];
+    EXPECT_EQ(verse.name, fromFile->verses()[i].name);
+    const content::FileBytes read = fromBytes->read(verse);
+    ASSERT_TRUE(std::holds_alternative<std::vector<std::uint8_t>>(read)) << verse.name;
+    EXPECT_TRUE(std::get<std::vector<std::uint8_t>>(read) == readBytes(recitation() / verse.path));
+  }
+
+  const fs::path notZip = recitation() / "114001.mp3";
+  const std::vector<std::uint8_t> notZipBytes = readBytes(notZip);
+  const std::string refused = refusal([&] { content::openRecitationZip(notZip); });
+  EXPECT_THAT(refused, HasSubstr(" is neither a folder nor a zip file we can read (Not a zip"));
+  EXPECT_EQ(refusal([&] { content::openRecitationZipBytes(notZipBytes, notZip.string()); }),
+            refused);
 }
 
 TEST_F(RecitedBuildTest, OfTwoFilesForOneVerseTheFirstByNameIsUsedAndBothAreNamed) {

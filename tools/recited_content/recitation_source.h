@@ -79,5 +79,8 @@ class RecitationSource {
 /// The two kinds of source, each throwing ContentError when it cannot be opened.
 std::unique_ptr<RecitationSource> openRecitationFolder(const std::filesystem::path& folder);
 std::unique_ptr<RecitationSource> openRecitationZip(const std::filesystem::path& zip);
+/// A zip file's bytes, which must outlast the source; told of as `shownName`.
+std::unique_ptr<RecitationSource> openRecitationZipBytes(std::span<const std::uint8_t> zip,
+                                                         const std::string& shownName);
 
 }  // namespace hifz::content

@@ -1,6 +1,7 @@
 #include <zip.h>
 
 #include <map>
+#include <memory>
 #include <mutex>
 
 #include "recited_content/recitation_source.h"
@@ -11,32 +12,41 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using Archive = std::unique_ptr<zip_t, decltype(&zip_discard)>;
+
+// The archive read from the source `makeSource` gives; throws ContentError,
+// telling of the zip file as `shownName`, when it is not one.
+template <typename MakeSource>
+Archive openArchive(const MakeSource& makeSource, const std::string& shownName) {
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* source = makeSource(&error);
+  zip_t* archive = source == nullptr ? nullptr : zip_open_from_source(source, ZIP_RDONLY, &error);
+  if (archive == nullptr) {
+    // The archive takes the source only when it opens.
+    zip_source_free(source);
+    const std::string message = zip_error_strerror(&error);
+    zip_error_fini(&error);
+    throw ContentError(shownName + " is neither a folder nor a zip file we can read (" + message +
+                       ")");
+  }
+  zip_error_fini(&error);
+  return Archive(archive, zip_discard);
+}
+
 class ZipSource : public RecitationSource {
  public:
-  explicit ZipSource(const fs::path& path) {
-    int error = 0;
-    archive_ = zip_open(path.c_str(), ZIP_RDONLY, &error);
-    if (archive_ == nullptr) {
-      zip_error_t why;
-      zip_error_init_with_code(&why, error);
-      const std::string message = zip_error_strerror(&why);
-      zip_error_fini(&why);
-      throw ContentError(path.string() + " is neither a folder nor a zip file we can read (" +
-                         message + ")");
-    }
+  ZipSource(Archive archive, const std::string& shownName) : archive_(std::move(archive)) {
     std::vector<std::string> paths;
-    const zip_int64_t count = zip_get_num_entries(archive_, 0);
+    const zip_int64_t count = zip_get_num_entries(archive_.get(), 0);
     for (zip_int64_t i = 0; i < count; ++i) {
-      const char* name = zip_get_name(archive_, static_cast<zip_uint64_t>(i), 0);
+      const char* name = zip_get_name(archive_.get(), static_cast<zip_uint64_t>(i), 0);
       if (name != nullptr && entries_.emplace(name, static_cast<zip_uint64_t>(i)).second) {
         paths.emplace_back(name);
       }
     }
-    index(std::move(paths), path.string() + ":");
+    index(std::move(paths), shownName + ":");
   }
-  ~ZipSource() override { zip_discard(archive_); }
-  ZipSource(const ZipSource&) = delete;
-  ZipSource& operator=(const ZipSource&) = delete;
 
   FileBytes read(const VerseFile& file) const override {
     // One archive handle serves every thread, one at a time.
@@ -44,11 +54,13 @@ class ZipSource : public RecitationSource {
     const zip_uint64_t entry = entries_.at(file.path);
     zip_stat_t stat;
     zip_stat_init(&stat);
-    if (zip_stat_index(archive_, entry, 0, &stat) != 0) return ReadProblem{zip_strerror(archive_)};
+    if (zip_stat_index(archive_.get(), entry, 0, &stat) != 0) {
+      return ReadProblem{zip_strerror(archive_.get())};
+    }
     if ((stat.valid & ZIP_STAT_SIZE) == 0) return ReadProblem{"its size is not given"};
     // Read whole, the entry's CRC is checked at its end.
-    zip_file_t* in = zip_fopen_index(archive_, entry, 0);
-    if (in == nullptr) return ReadProblem{zip_strerror(archive_)};
+    zip_file_t* in = zip_fopen_index(archive_.get(), entry, 0);
+    if (in == nullptr) return ReadProblem{zip_strerror(archive_.get())};
     FileBytes bytes = readVerseBytes(
         stat.size,
         [&](std::span<std::uint8_t> into) { return zip_fread(in, into.data(), into.size()); },
@@ -58,7 +70,7 @@ class ZipSource : public RecitationSource {
   }
 
  private:
-  zip_t* archive_ = nullptr;
+  Archive archive_;
   std::map<std::string, zip_uint64_t> entries_;
   mutable std::mutex mutex_;
 };
@@ -66,7 +78,18 @@ class ZipSource : public RecitationSource {
 }  // namespace
 
 std::unique_ptr<RecitationSource> openRecitationZip(const fs::path& zip) {
-  return std::make_unique<ZipSource>(zip);
+  const auto fromFile = [&](zip_error_t* error) {
+    return zip_source_file_create(zip.c_str(), 0, -1, error);
+  };
+  return std::make_unique<ZipSource>(openArchive(fromFile, zip.string()), zip.string());
+}
+
+std::unique_ptr<RecitationSource> openRecitationZipBytes(std::span<const std::uint8_t> zip,
+                                                         const std::string& shownName) {
+  const auto fromBytes = [&](zip_error_t* error) {
+    return zip_source_buffer_create(zip.data(), zip.size(), 0, error);
+  };
+  return std::make_unique<ZipSource>(openArchive(fromBytes, shownName), shownName);
 }
 
 }  // namespace hifz::content
