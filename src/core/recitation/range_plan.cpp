@@ -5,17 +5,21 @@
 namespace hifz {
 namespace {
 
-// The movies of verses [first, last) as one span, each entry `once` or not.
+// How a span's entries are heard: in verse order (a range read as it is), a
+// verse alone (drilled, each play its own pause), or joined once.
+enum class Span { InOrder, Alone, Joined };
+
+// The movies of verses [first, last) as one span.
 void addSpan(std::vector<RangeStep>& steps, const std::vector<VerseMovies>& verses,
-             std::size_t first, std::size_t last, bool once) {
+             std::size_t first, std::size_t last, Span span) {
   const std::size_t before = steps.size();
   for (std::size_t verse = first; verse < last; ++verse) {
     for (const std::string& movie : verses[verse].movies) {
       steps.push_back({.movie = movie,
                        .spanFirst = verses[first].verse,
                        .spanLast = verses[last - 1].verse,
-                       .once = once,
-                       .pauseEachPlay = !once && last - first == 1});
+                       .once = span == Span::Joined,
+                       .pauseEachPlay = span == Span::Alone});
     }
   }
   if (steps.size() > before) steps.back().endsSpan = true;
@@ -26,16 +30,15 @@ void addSpan(std::vector<RangeStep>& steps, const std::vector<VerseMovies>& vers
 std::vector<RangeStep> rangeInOrder(const std::vector<VerseMovies>& verses) {
   std::vector<RangeStep> steps;
   if (verses.empty()) return steps;
-  addSpan(steps, verses, 0, verses.size(), false);
-  for (RangeStep& step : steps) step.pauseEachPlay = false;
+  addSpan(steps, verses, 0, verses.size(), Span::InOrder);
   return steps;
 }
 
 std::vector<RangeStep> drillOrder(const std::vector<VerseMovies>& verses) {
   std::vector<RangeStep> steps;
   for (std::size_t verse = 0; verse < verses.size(); ++verse) {
-    addSpan(steps, verses, verse, verse + 1, false);
-    if (verse > 0) addSpan(steps, verses, 0, verse + 1, true);
+    addSpan(steps, verses, verse, verse + 1, Span::Alone);
+    if (verse > 0) addSpan(steps, verses, 0, verse + 1, Span::Joined);
   }
   return steps;
 }

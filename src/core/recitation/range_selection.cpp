@@ -7,6 +7,7 @@
 #include "controls/number_text.h"
 #include "recitation/reading_rules.h"
 #include "recitation/remembered_reading.h"
+#include "recitation/repetition_settings.h"
 #include "recitation/verse_code.h"
 #include "shell/form1.h"
 
@@ -61,8 +62,7 @@ void readRange(Form1& form, RangePlan& plan, RememberedReading& memory) {
   range.clear();
   form[form1::StopIt].setCaption("Off");
   const std::vector<VerseMovies> verses = rangeMovies(form, *bounds);
-  const bool drill = form[form1::Check5].value() == 1;
-  plan.start(drill ? drillOrder(verses) : rangeInOrder(verses));
+  plan.start(rangeWay(form) == RangeWay::Drill ? drillOrder(verses) : rangeInOrder(verses));
   for (const RangeStep& step : plan.steps()) range.addItem(step.movie);
   memory.rangeStarted(form, *bounds);
   form.state().VerseIndex = 0;

@@ -6,6 +6,7 @@
 
 #include "controls/number_text.h"
 #include "navigation/chapter_catalog.h"
+#include "recitation/repetition_settings.h"
 #include "shell/form1.h"
 
 namespace hifz {
@@ -18,13 +19,13 @@ constexpr std::string_view kLastChapter = "chapters/last";
 constexpr std::string_view kRanges = "ranges/";
 constexpr std::string_view kNoPause = "off";
 
-struct RangeWay {
+struct RangeWayName {
+  RangeWay way;
   std::string_view name;
-  int withoutEnd;
-  int drill;
 };
-constexpr std::array kRangeWays = {RangeWay{"once", 0, 0}, RangeWay{"endless", 1, 0},
-                                   RangeWay{"drill", 0, 1}};
+constexpr std::array kRangeWays = {RangeWayName{RangeWay::Once, "once"},
+                                   RangeWayName{RangeWay::WithoutEnd, "endless"},
+                                   RangeWayName{RangeWay::Drill, "drill"}};
 
 bool isDigit(std::string_view text, char lowest) {
   return text.size() == 1 && text[0] >= lowest && text[0] <= '9';
@@ -49,7 +50,7 @@ std::optional<std::string> currentChapterKey(const Form1& form) {
 
 struct KeptRange {
   VerseRange bounds;
-  const RangeWay* way = nullptr;
+  RangeWay way = RangeWay::Once;
 };
 
 // "2 7 drill": the first and last verse, and the way the range is read.
@@ -60,8 +61,8 @@ std::optional<KeptRange> parseRange(std::string_view text) {
   const std::optional<VerseRange> bounds = rangeBounds(
       text.substr(0, firstSpace), text.substr(firstSpace + 1, lastSpace - firstSpace - 1));
   if (!bounds || bounds->first < 1) return std::nullopt;
-  for (const RangeWay& way : kRangeWays)
-    if (way.name == text.substr(lastSpace + 1)) return KeptRange{*bounds, &way};
+  for (const auto& [way, name] : kRangeWays)
+    if (name == text.substr(lastSpace + 1)) return KeptRange{*bounds, way};
   return std::nullopt;
 }
 
@@ -99,12 +100,8 @@ void RememberedReading::recall(Form1& form, PollPeriod& period) {
   }
   if (const auto repeat = kept_.find(std::string(kRepeat)); repeat != kept_.end())
     form[form1::Repeat].setText(repeat->second);
-  if (const auto pause = kept_.find(std::string(kPause)); pause != kept_.end()) {
-    const bool on = pause->second != kNoPause;
-    form[form1::Check4].setValue(on ? 1 : 0);
-    form[form1::Label7].setCaption(on ? pause->second : "1");
-    if (on) period.writePause(form, textNumber(pause->second).value_or(1) * 1000);
-  }
+  if (const auto pause = kept_.find(std::string(kPause)); pause != kept_.end())
+    setPause(form, period, static_cast<int>(textNumber(pause->second).value_or(0)));
   if (const auto autoStart = kept_.find(std::string(kAutoStart)); autoStart != kept_.end())
     form[form1::Check1].setValue(autoStart->second == "true" ? 1 : 0);
 }
@@ -120,8 +117,7 @@ void RememberedReading::recallRange(Form1& form) {
   form[form1::Label10].setCaption(range ? numberText(range->bounds.first) : "0");
   form[form1::Label13].setCaption(range ? numberText(range->bounds.last) : "0");
   if (range) {
-    form[form1::Check3].setValue(range->way->withoutEnd);
-    form[form1::Check5].setValue(range->way->drill);
+    setRangeWay(form, range->way);
   } else {
     for (const auto label : {form1::Label4, form1::Label5}) form[label].setCaption("0");
   }
@@ -145,12 +141,10 @@ void RememberedReading::rememberAutoStart(Form1& form) {
 void RememberedReading::rangeStarted(Form1& form, VerseRange bounds) {
   const std::optional<std::string> chapter = currentChapterKey(form);
   if (!chapter || bounds.first < 1) return;
-  const int withoutEnd = form[form1::Check3].value() == 1 ? 1 : 0;
-  const int drill = form[form1::Check5].value() == 1 ? 1 : 0;
-  for (const RangeWay& way : kRangeWays) {
-    if (way.withoutEnd == withoutEnd && way.drill == drill) {
+  for (const auto& [way, name] : kRangeWays) {
+    if (way == rangeWay(form)) {
       keep(form, std::string(kRanges) + *chapter,
-           numberText(bounds.first) + " " + numberText(bounds.last) + " " + std::string(way.name));
+           numberText(bounds.first) + " " + numberText(bounds.last) + " " + std::string(name));
     }
   }
 }

@@ -28,17 +28,8 @@ void moreRepeats(Form1& form) {
   form.run(form1::Remember);
 }
 
-void noPause(Form1& form) {
-  form[form1::Check4].setValue(0);
-  form[form1::Label7].setCaption("1");
-  form.run(form1::DoingIt);
-  form.run(form1::Remember);
-}
-
-void pauseOf(Form1& form, PollPeriod& period, int seconds) {
-  form[form1::Check4].setValue(1);
-  period.writePause(form, seconds * 1000);
-  form[form1::Label7].setCaption(numberText(seconds));
+void pauseChosen(Form1& form, PollPeriod& period, int seconds) {
+  setPause(form, period, seconds);
   form.run(form1::DoingIt);
   form.run(form1::Remember);
 }
@@ -50,27 +41,42 @@ void closeOptions(Form1& form) {
   form[form1::Picture9].setVisible(false);
 }
 
-enum class RangeWay { Once, WithoutEnd, Drill };
-
-void rangeWay(Form1& form, RangeWay way) {
+void rangeWayChosen(Form1& form, RangeWay way) {
   form.run(form1::DoingIt);
-  form[form1::Check3].setValue(way == RangeWay::WithoutEnd ? 1 : 0);
-  form[form1::Check5].setValue(way == RangeWay::Drill ? 1 : 0);
+  setRangeWay(form, way);
   form.run(form1::Command3);
 }
 
 }  // namespace
 
+void setPause(Form1& form, PollPeriod& period, int seconds) {
+  form[form1::Check4].setValue(seconds > 0 ? 1 : 0);
+  if (seconds > 0) period.writePause(form, seconds * 1000);
+  form[form1::Label7].setCaption(numberText(seconds > 0 ? seconds : 1));
+}
+
+RangeWay rangeWay(const Form1& form) {
+  if (form[form1::Check5].value() == 1) return RangeWay::Drill;
+  return form[form1::Check3].value() == 1 ? RangeWay::WithoutEnd : RangeWay::Once;
+}
+
+void setRangeWay(Form1& form, RangeWay way) {
+  form[form1::Check3].setValue(way == RangeWay::WithoutEnd ? 1 : 0);
+  form[form1::Check5].setValue(way == RangeWay::Drill ? 1 : 0);
+}
+
 void wireRepetitionSettings(Form1& form, const std::shared_ptr<PollPeriod>& period) {
   form[form1::Label8].onClick = [&form] { fewerRepeats(form); };
   form[form1::Label9].onClick = [&form] { moreRepeats(form); };
-  form[form1::Image25].onClick = [&form] { noPause(form); };
+  form[form1::Image25].onClick = [&form, period] { pauseChosen(form, *period, 0); };
   for (int key = 0; key < form1::Image5.size(); ++key)
-    form[form1::Image5.at(key)].onClick = [&form, period, key] { pauseOf(form, *period, key + 1); };
+    form[form1::Image5.at(key)].onClick = [&form, period, key] {
+      pauseChosen(form, *period, key + 1);
+    };
   form[form1::Image18].onClick = [&form] { closeOptions(form); };
-  form[form1::Image23].onClick = [&form] { rangeWay(form, RangeWay::WithoutEnd); };
-  form[form1::Image24].onClick = [&form] { rangeWay(form, RangeWay::Once); };
-  form[form1::Image26].onClick = [&form] { rangeWay(form, RangeWay::Drill); };
+  form[form1::Image23].onClick = [&form] { rangeWayChosen(form, RangeWay::WithoutEnd); };
+  form[form1::Image24].onClick = [&form] { rangeWayChosen(form, RangeWay::Once); };
+  form[form1::Image26].onClick = [&form] { rangeWayChosen(form, RangeWay::Drill); };
   CheckBox& pauseMode = form[form1::Check4];
   pauseMode.onClick = [&form, &pauseMode] {
     form[form1::Label14].setCaption(numberText(pauseMode.value()));

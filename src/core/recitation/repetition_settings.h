@@ -14,4 +14,14 @@ class Form1;
 /// step) and `Check4`'s display. Each change is kept (`Remember`).
 void wireRepetitionSettings(Form1& form, const std::shared_ptr<PollPeriod>& period);
 
+/// Pause mode with `seconds` on top of each verse's length, as the keypad
+/// sets it; 0 turns it off, as the no-pause button does.
+void setPause(Form1& form, PollPeriod& period, int seconds);
+
+/// How a range is read, the range panel's answer, kept in `Check3` (without
+/// end) and `Check5` (step by step).
+enum class RangeWay { Once, WithoutEnd, Drill };
+RangeWay rangeWay(const Form1& form);
+void setRangeWay(Form1& form, RangeWay way);
+
 }  // namespace hifz
