@@ -85,6 +85,8 @@ def tree_pss(pid):
 
 
 SHARES = {}
+# Where a click's or a gap's time went, one {part: ms} per run.
+SPLITS = {"verse click": [], "between plays": []}
 
 
 def processor(pid, seconds, label=None):
@@ -149,9 +151,30 @@ class Program(harness.Program):
         return self.click_at(self.layout.stage_point("flash1", "main", button))
 
     def launch(self):
-        self.process = subprocess.Popen([os.path.join(self.app, "hifz")], env=self.env,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # The program's timing trace of each movie load goes to its log.
+        with open(self.log_path, "w") as log:
+            self.process = subprocess.Popen([os.path.join(self.app, "hifz")],
+                                            env={**self.env, "HIFZ_TIMING": "1"},
+                                            stdout=subprocess.DEVNULL, stderr=log)
         return time.monotonic()
+
+    def trace(self):
+        """The load steps the program traced: [(monotonic s, step, slot, load, figures)]."""
+        steps = []
+        with open(self.log_path, errors="replace") as log:
+            for line in log:
+                fields = line.split()
+                if len(fields) < 5 or fields[0] != "hifz-timing":
+                    continue
+                figures = dict(f.split("=", 1) for f in fields[5:] if "=" in f)
+                steps.append((float(fields[1]) / 1000, fields[2], fields[3], int(fields[4]),
+                              {k: float(v) for k, v in figures.items()
+                               if v.replace(".", "", 1).isdigit()}))
+        return steps
+
+    def monotonic(self, recorded):
+        """The monotonic time of a moment of the recording."""
+        return recorded - self.recorder.now() + time.monotonic()
 
     def stop(self):
         if self.recorder:
@@ -188,6 +211,35 @@ def longest_verse(layout):
                key=lambda pair: pair[1]["seconds"])
 
 
+def load_split(program, since, heard):
+    """Where the time went from `since` (monotonic s; a click, or a play's
+    end) to the sound `heard` (monotonic s), from the program's trace of the
+    load whose first frame came last before that sound: {part: ms}."""
+    steps = [step for step in program.trace() if step[0] >= since]
+    first_frames = [step for step in steps if step[1] == "frame1" and step[0] <= heard]
+    if not first_frames:
+        return {}
+    _, _, slot, load, _ = first_frames[-1]
+    mine = {step[1]: step for step in steps if step[2] == slot and step[3] == load}
+    if "load" not in mine or "loaded" not in mine:
+        return {}
+    loaded = mine["loaded"][4]
+    page = loaded.get("fetch", 0) + loaded.get("player", 0)
+    # Between plays, the page first sees the last play's timeline stop.
+    stops = [step[0] for step in steps if step[1] == "stopped" and step[0] <= mine["load"][0]]
+    seen = stops[-1] if stops else since
+    return {
+        **({"stop seen": 1000 * (seen - since)} if stops else {}),
+        "to the load": 1000 * (mine["load"][0] - seen),
+        "rewrite": mine["load"][4].get("rewrite", 0),
+        "bridge": 1000 * (mine["loaded"][0] - mine["load"][0]) - page,
+        "fetch": loaded.get("fetch", 0),
+        "player load": loaded.get("player", 0),
+        "start": 1000 * (mine["frame1"][0] - mine["loaded"][0]),
+        "first sound": 1000 * (heard - mine["frame1"][0]),
+    }
+
+
 def program_session(program, figures, settle, rest):
     """One start of the program: launch to an answered click, the chapter's
     menu, rest on the chapter screen, a verse's first sound and the processor
@@ -216,6 +268,8 @@ def program_session(program, figures, settle, rest):
     pressed = program.click_verse_button(chapter, movie["verse"])
     heard = program.recorder.wait_for_sound("the verse's sound", pressed, 20)
     figures["verse click"].append(1000 * (heard.start - pressed))
+    SPLITS["verse click"].append(load_split(program, program.monotonic(pressed),
+                                            program.monotonic(heard.start)))
     # Inside the play, clear of its load and its end.
     time.sleep(max(0.0, heard.start + 0.2 - program.recorder.now()))
     figures["playing"].append(processor(program.process.pid, movie["seconds"] - 0.6,
@@ -229,6 +283,8 @@ def program_session(program, figures, settle, rest):
                            journeys.LENGTH_TOLERANCE)
     if len(plays) == 2:
         figures["between plays"].append(1000 * (plays[1].start - plays[0].end))
+        SPLITS["between plays"].append(load_split(program, program.monotonic(plays[0].end),
+                                                  program.monotonic(plays[1].start)))
 
 
 def program_rest(program, settle, rest):
@@ -530,6 +586,13 @@ def main():
         notes.append(f"processor, {label}, by process (last run): " + ", ".join(
             f"{name} {share:.1f}" for name, share in sorted(shares.items(), key=lambda i: -i[1])
             if share >= 0.05))
+    for label, splits in SPLITS.items():
+        splits = [split for split in splits if split]
+        parts = [part for part in (splits[0] if splits else {})]
+        if parts:
+            notes.append(f"{label}, median ms: " + ", ".join(
+                f"{part} {statistics.median(s.get(part, 0) for s in splits):.0f}"
+                for part in parts))
     notes += ["left out, " + failure for failure in failures]
     table.print(notes)
     return 0

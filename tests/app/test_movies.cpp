@@ -103,6 +103,20 @@ std::vector<std::uint8_t> timelineMovie(int frames, const std::map<int, swf::Act
   return movie.build();
 }
 
+std::vector<std::uint8_t> stillThenMovingMovie(int stillFrames, int movingFrames) {
+  swf::MovieBuilder movie(options());
+  for (int frame = 0; frame < stillFrames + movingFrames; ++frame) {
+    if (frame == 0 || frame >= stillFrames) {
+      const auto color = frame < stillFrames ? frameColor(0) : frameColor(frame);
+      const auto fill = movie.defineRectangle(kMovieWidth, kMovieHeight, swf::Color::rgb(color));
+      if (frame > 0) movie.remove(1);
+      movie.place(fill, 1);
+    }
+    movie.showFrame();
+  }
+  return movie.build();
+}
+
 std::vector<std::uint8_t> buttonMovie(std::string_view command, std::string_view args) {
   swf::MovieBuilder movie(options());
   swf::Button button;

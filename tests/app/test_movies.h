@@ -30,6 +30,9 @@ swf::Pcm tone(double seconds);
 std::vector<std::uint8_t> timelineMovie(int frames,
                                         const std::map<int, swf::ActionList>& actions = {},
                                         const std::optional<swf::Pcm>& stream = {});
+/// `stillFrames` frames all filled with frameColor(0), then `movingFrames`
+/// frames filled as timelineMovie()'s are, each unlike the one before.
+std::vector<std::uint8_t> stillThenMovingMovie(int stillFrames, int movingFrames);
 /// One frame filled by a button that sends fscommand(command, args) when clicked.
 std::vector<std::uint8_t> buttonMovie(std::string_view command, std::string_view args);
 /// timelineMovie(frames) whose first frame first runs

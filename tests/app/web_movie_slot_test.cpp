@@ -40,6 +40,11 @@ SlotSettings doesNotStart() {
 
 class WebMovieSlotTest : public ::testing::Test {
  protected:
+  // Whether the page has the slot's player draw its still picture less often.
+  static std::string isHeldStill(const std::string& slot) {
+    return "document.querySelector('" + elementSelector(slot) + "').hasAttribute('data-still')";
+  }
+
   // Whether the slot's element holds a player.
   static bool showsAMovie(const std::string& slot) {
     return pageHas(elementSelector(slot) + " ruffle-player");
@@ -237,6 +242,39 @@ TEST_F(WebMovieSlotTest, AStopInTheMovieEndsPlayingWithinTwoFrames) {
   runFor(4 * kFrameMs);
   EXPECT_EQ(slot->frameNum(), 5);
   EXPECT_FALSE(slot->isPlaying());
+}
+
+// A verse page stands still while its verse is heard: the page has its
+// player draw it less often, and its timeline still ends on time.
+TEST_F(WebMovieSlotTest, AStillPictureIsHeldAndItsTimelineKeepsItsTime) {
+  PageSlot slot("flash1", playsOnce());
+  constexpr int kFrames = 48;
+  slot->setMovie(folder_.add("still.swf", stillThenMovingMovie(kFrames, 0)));
+  slot->play();
+  ASSERT_TRUE(waitUntil([&] { return slot->frameNum() > 0; }));
+  QElapsedTimer playing;
+  playing.start();
+  EXPECT_TRUE(waitUntil([&] { return pageSays(isHeldStill("flash1")); }, 2000));
+  ASSERT_TRUE(waitUntil([&] { return !slot->isPlaying(); }, 3 * kFrames * kFrameMs));
+  EXPECT_EQ(slot->frameNum(), kFrames - 1);
+  EXPECT_NEAR(static_cast<double>(playing.elapsed()), (kFrames - 2) * kFrameMs, 300);
+}
+
+// Nothing that moves is held: a picture that starts moving gets the display's
+// rate back within a look or two, and keeps it while it moves.
+TEST_F(WebMovieSlotTest, AMovieThatMovesIsNeverHeldStill) {
+  PageSlot slot("verses4", SlotSettings{});
+  constexpr int kStill = 24;
+  constexpr int kMoving = 36;
+  slot->setMovie(folder_.add("moving.swf", stillThenMovingMovie(kStill, kMoving)));
+  ASSERT_TRUE(waitUntil([&] { return pageSays(isHeldStill("verses4")); }, 3000));
+  ASSERT_TRUE(waitUntil([&] { return slot->frameNum() >= kStill; }, 3000));
+  EXPECT_TRUE(waitUntil([&] { return !pageSays(isHeldStill("verses4")); }, 1000));
+  const int from = slot->frameNum();
+  while (slot->frameNum() >= from && slot->frameNum() < kStill + kMoving - 8) {
+    ASSERT_FALSE(pageSays(isHeldStill("verses4"))) << "at frame " << slot->frameNum();
+    runFor(50);
+  }
 }
 
 // A busy machine, or a sound that comes late, holds the player back for a

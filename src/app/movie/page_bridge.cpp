@@ -3,6 +3,8 @@
 #include <QTimer>
 #include <utility>
 
+#include "movie/load_timing.h"
+
 namespace hifz {
 namespace {
 
@@ -89,6 +91,8 @@ void PageBridge::makeEditable(const QString& id, int maxLength) {
 }
 
 void PageBridge::loadMovie(const QString& id, const MovieLoad& movie) {
+  traceLoadStep("load", id, movie.load,
+                QStringLiteral("rewrite=%1").arg(movie.rewriteMs, 0, 'f', 1));
   post({{"op", "load"},
         {"id", id},
         {"load", movie.load},
@@ -128,10 +132,13 @@ void PageBridge::handle(const QJsonObject& event) {
   const QString id = event["id"].toString();
   const int load = event["load"].toInt();
   if (type == "frame") {
+    if (event["frame"].toInt() == 1) traceLoadStep("frame1", id, load);
     emit frameReached(id, load, event["frame"].toInt());
   } else if (type == "stopped") {
+    traceLoadStep("stopped", id, load);
     emit timelineStopped(id, load, event["frame"].toInt());
   } else if (type == "fscommand") {
+    traceLoadStep("fscommand", id, load, event["command"].toString());
     emit fsCommand(id, load, event["command"].toString(), event["args"].toString());
   } else if (type == "mouse") {
     static const QHash<QString, MouseAction> actions{{"down", MouseAction::Down},
@@ -145,6 +152,11 @@ void PageBridge::handle(const QJsonObject& event) {
   } else if (type == "edited") {
     emit textEdited(id, event["text"].toString());
   } else if (type == "loaded") {
+    traceLoadStep("loaded", id, load,
+                  QStringLiteral("queued=%1 fetch=%2 player=%3")
+                      .arg(event["queued"].toDouble(), 0, 'f', 1)
+                      .arg(event["fetch"].toDouble(), 0, 'f', 1)
+                      .arg(event["player"].toDouble(), 0, 'f', 1));
     emit movieLoaded(id, load);
   } else if (type == "failed") {
     emit movieFailed(id, load, event["message"].toString());

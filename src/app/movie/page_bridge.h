@@ -25,6 +25,8 @@ struct MovieLoad {
   int frameCount = 1;
   /// Loaded halted, as after stopMovie().
   bool paused = false;
+  /// How long the movie's rewrite took, for HIFZ_TIMING's trace.
+  double rewriteMs = 0;
 };
 
 enum class MouseAction { Down, Move, Click, DoubleClick };

@@ -9,7 +9,7 @@ namespace hifz {
 /// It registers the page's scheme, turns off Qt's shader cache on disk, has
 /// V8 compile Ruffle's large wasm module lazily (each function when first
 /// called): the page's first players start some 0.2 s sooner; and leaves
-/// WebRTC no network.
+/// WebRTC no network. Without a GPU, Qt Quick draws the view in software.
 void preparePageView();
 
 class PageBridge;

@@ -1,6 +1,7 @@
 #include "movie/web_movie_slot.h"
 
 #include <algorithm>
+#include <chrono>
 #include <utility>
 
 #include "movie/page_bridge.h"
@@ -63,8 +64,11 @@ bool WebMovieSlot::handOver(bool holdFirstFrame) {
   swf::RewriteOptions options;
   options.stopOnLastFrame = settings().playsOnce;
   options.stopOnFirstFrame = holdFirstFrame;
+  const auto rewriteStart = std::chrono::steady_clock::now();
   auto movie = swf::rewriteForSlot(original_, options);
   if (!movie) return false;
+  const std::chrono::duration<double, std::milli> rewriteTime =
+      std::chrono::steady_clock::now() - rewriteStart;
 
   SlotTimeline::Movie timeline;
   timeline.frameCount = movie->frameCount;
@@ -89,6 +93,7 @@ bool WebMovieSlot::handOver(bool holdFirstFrame) {
   load.frameRate = movie->framesPerSecond() > 0 ? movie->framesPerSecond() : 12;
   load.frameCount = movie->frameCount;
   load.paused = paused;
+  load.rewriteMs = rewriteTime.count();
   page_->bridge().loadMovie(id_, load);
   return true;
 }

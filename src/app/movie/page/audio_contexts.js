@@ -1,7 +1,11 @@
 // This WebEngine keeps about 2 MB of every AudioContext a page ever made,
 // closed or not, and Ruffle makes one for every movie it loads. So closed
 // contexts are kept running, empty, and handed to the next player instead:
-// the page never holds more than the most players it had at once.
+// the page never holds more than the most players it had at once, and one.
+//
+// A context made afresh starts suspended, and Ruffle waits 200 ms before
+// playing a movie whose context is not yet running. So a running spare is
+// handed out first, and one more is made ready whenever none is left.
 "use strict";
 (() => {
   const NativeAudioContext = window.AudioContext;
@@ -13,9 +17,17 @@
     return Promise.resolve();
   }
 
-  window.AudioContext = function AudioContext(options) {
-    const context = spare.pop() ?? new NativeAudioContext(options);
+  function fresh() {
+    const context = new NativeAudioContext();
     context.close = () => recycle(context);
+    return context;
+  }
+
+  window.AudioContext = function AudioContext(options) {
+    if (options !== undefined) return new NativeAudioContext(options);
+    const running = spare.findIndex((context) => context.state === "running");
+    const context = running >= 0 ? spare.splice(running, 1)[0] : (spare.pop() ?? fresh());
+    if (spare.length === 0) spare.push(fresh());
     return context;
   };
   window.AudioContext.prototype = NativeAudioContext.prototype;

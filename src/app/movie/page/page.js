@@ -65,9 +65,81 @@
   let heldCount = 0;
   let slowTick = null;
 
-  function anyAwake() {
-    for (const slot of movies) if (slot.player && !slot.resting && !slot.paused) return true;
-    return false;
+  // A playing movie whose picture stays the same (a verse page while its
+  // verse is heard) would still be drawn anew on each of its frames. So the
+  // page compares the player's picture every so often; once it has not
+  // changed for a while, the player's animation frames come a few of its
+  // frames apart: Ruffle runs the frames due on each, so the timeline keeps
+  // its time, and its sound plays on by itself. Any change of the picture, the
+  // pointer over it, and the last half second of its timeline bring the
+  // display's rate back.
+  const kPictureEvery = 400;
+  const kStillPictures = 2;
+  const kFramesPerStillTick = 3;
+  const sampler = document.createElement("canvas").getContext("2d", { willReadFrequently: true });
+
+  function awake(slot) {
+    return slot.player && !slot.resting && !slot.paused;
+  }
+
+  // Milliseconds between animation frames for the players now: 0 for the
+  // display's rate.
+  function pace() {
+    let longest = kRestingTick;
+    for (const slot of movies) {
+      if (!awake(slot)) continue;
+      if (!slot.still) return 0;
+      longest = Math.min(longest, (kFramesPerStillTick * 1000) / slot.frameRate);
+    }
+    return longest;
+  }
+
+  // The element says so too, for whoever looks at the page from outside.
+  function markStill(slot, still) {
+    slot.still = still;
+    slot.node.toggleAttribute("data-still", still);
+  }
+
+  function unstill(slot) {
+    slot.stillPictures = 0;
+    slot.picture = null;
+    if (!slot.still) return;
+    markStill(slot, false);
+    answerHeld();
+  }
+
+  function nearEnd(slot) {
+    return slot.frameCount - slot.frame <= slot.frameRate / 2;
+  }
+
+  function lookAtPicture(slot, now) {
+    if (nearEnd(slot)) {
+      unstill(slot);
+      return;
+    }
+    if (now - (slot.pictureTaken ?? 0) < kPictureEvery) return;
+    slot.pictureTaken = now;
+    const canvas = slot.player?.shadowRoot.querySelector("canvas");
+    if (!canvas || !canvas.width || !canvas.height) {
+      unstill(slot);
+      return;
+    }
+    sampler.canvas.width = canvas.width;
+    sampler.canvas.height = canvas.height;
+    sampler.drawImage(canvas, 0, 0);
+    const picture = new Uint32Array(
+      sampler.getImageData(0, 0, canvas.width, canvas.height).data.buffer,
+    );
+    const before = slot.picture;
+    const same =
+      before?.length === picture.length && picture.every((pixel, index) => pixel === before[index]);
+    if (!same) {
+      unstill(slot);
+      slot.picture = picture;
+      return;
+    }
+    slot.stillPictures += 1;
+    if (slot.stillPictures >= kStillPictures) markStill(slot, true);
   }
 
   function answerHeld() {
@@ -87,10 +159,11 @@
   }
 
   window.requestAnimationFrame = (callback) => {
-    if (anyAwake()) return animationFrame(callback);
+    const wait = pace();
+    if (!wait) return animationFrame(callback);
     heldCount += 1;
     held.set(-heldCount, callback);
-    slowTick ??= setTimeout(answerHeld, kRestingTick);
+    slowTick ??= setTimeout(answerHeld, wait);
     return -heldCount;
   };
   window.cancelAnimationFrame = (id) => {
@@ -104,6 +177,7 @@
   }
 
   function wake(slot) {
+    unstill(slot);
     if (slot.resting) {
       slot.resting = false;
       slot.player.ruffle().resume();
@@ -125,7 +199,7 @@
     if (watch.pending) return;
     watch.pending = true;
     watch.last = performance.now();
-    animationFrame(watch);
+    window.requestAnimationFrame(watch);
   }
 
   function dropPlayer(slot) {
@@ -134,6 +208,8 @@
     slot.player = null;
     slot.watching = false;
     slot.resting = false;
+    slot.picture = null;
+    markStill(slot, false);
   }
 
   function report(slot, load, command, args) {
@@ -179,12 +255,13 @@
     let waiting = false;
     for (const slot of movies) {
       if (!slot.watching) continue;
+      lookAtPicture(slot, now);
       slot.silence += step;
       if (slot.silence > kLongestSilence) stopped(slot);
       else waiting = true;
     }
     watch.pending = waiting;
-    if (waiting) animationFrame(watch);
+    if (waiting) window.requestAnimationFrame(watch);
   }
   watch.pending = false;
 
@@ -205,7 +282,10 @@
     if (slot.player?.loading) dropPlayer(slot);
     const player = slot.player ?? newPlayer(slot);
     const load = command.load;
+    // How long each step took, for the host's timing trace.
+    const began = performance.now();
     const bytes = await (await fetch(command.url)).arrayBuffer();
+    const fetched = performance.now();
     if (slot.player !== player || slot.load !== load) return;
     player.loading = true;
     try {
@@ -213,6 +293,11 @@
     } finally {
       player.loading = false;
     }
+    const steps = {
+      queued: began - command.received,
+      fetch: fetched - began,
+      player: performance.now() - fetched,
+    };
     if (slot.player !== player || slot.load !== load) return;
     player.movieLoad = load;
     slot.resting = false;
@@ -228,7 +313,7 @@
     };
     if (document.hidden) setTimeout(start);
     else animationFrame(start);
-    send({ type: "loaded", id: slot.id, load });
+    send({ type: "loaded", id: slot.id, load, ...steps });
   }
 
   function startPendingLoad(slot) {
@@ -375,6 +460,7 @@
       element(id).node.style.textAlign = alignment;
     },
     load(command) {
+      command.received = performance.now();
       const slot = element(command.id);
       // The old movie falls silent and still at once.
       if (slot.player) {
@@ -392,7 +478,10 @@
         ticks: 0,
         reported: false,
         told: false,
+        stillPictures: 0,
+        picture: null,
       });
+      markStill(slot, false);
       // A batch often loads a slot several times over (a blank page, a menu,
       // then the verse); only the last load of the batch makes a player.
       if (!slot.pendingLoad) queueMicrotask(() => startPendingLoad(slot));
@@ -408,6 +497,7 @@
       const slot = element(id);
       slot.paused = false;
       slot.resting = false;
+      unstill(slot);
       slot.player?.ruffle().resume();
       answerHeld();
       if (slot.reported) listen(slot);
