@@ -215,30 +215,31 @@ def longest_verse(layout):
 def load_split(program, since, heard, last="first sound"):
     """Where the time went from `since` (monotonic s; a click, or a play's
     end) to `heard` (monotonic s; a sound, or a picture seen), from the
-    program's trace of the load whose first frame came last before it, the
-    last part named `last`: {part: ms}."""
+    program's trace of the load the page finished last before it, the last
+    part named `last`: {part: ms}."""
     steps = [step for step in program.trace() if step[0] >= since]
-    first_frames = [step for step in steps if step[1] == "frame1" and step[0] <= heard]
-    if not first_frames:
+    loaded = [step for step in steps if step[1] == "loaded" and step[0] <= heard]
+    if not loaded:
         return {}
-    _, _, slot, load, _ = first_frames[-1]
+    _, _, slot, load, figures = loaded[-1]
     mine = {step[1]: step for step in steps if step[2] == slot and step[3] == load}
-    if "load" not in mine or "loaded" not in mine:
+    if "load" not in mine:
         return {}
-    loaded = mine["loaded"][4]
-    page = loaded.get("fetch", 0) + loaded.get("player", 0)
+    page = figures.get("fetch", 0) + figures.get("player", 0)
     # Between plays, the page first sees the last play's timeline stop.
     stops = [step[0] for step in steps if step[1] == "stopped" and step[0] <= mine["load"][0]]
     seen = stops[-1] if stops else since
+    # A movie of one frame reports none.
+    started = mine["frame1"][0] if "frame1" in mine and mine["frame1"][0] <= heard else None
     return {
         **({"stop seen": 1000 * (seen - since)} if stops else {}),
         "to the load": 1000 * (mine["load"][0] - seen),
         "rewrite": mine["load"][4].get("rewrite", 0),
         "bridge": 1000 * (mine["loaded"][0] - mine["load"][0]) - page,
-        "fetch": loaded.get("fetch", 0),
-        "player load": loaded.get("player", 0),
-        "start": 1000 * (mine["frame1"][0] - mine["loaded"][0]),
-        last: 1000 * (heard - mine["frame1"][0]),
+        "fetch": figures.get("fetch", 0),
+        "player load": figures.get("player", 0),
+        **({"start": 1000 * (started - mine["loaded"][0])} if started else {}),
+        last: 1000 * (heard - (started or mine["loaded"][0])),
     }
 
 
