@@ -277,6 +277,25 @@ TEST_F(WebMovieSlotTest, AMovieThatMovesIsNeverHeldStill) {
   }
 }
 
+// Ruffle holds a new movie back 200 ms when its player's sound context is
+// not running yet. Each load closes the old player's context, suspended by
+// then, and asks for a new one at once; the page must hand out a running one.
+TEST_F(WebMovieSlotTest, EachNewPlayerGetsASoundContextAlreadyRunning) {
+  const std::string load =
+      "(() => { window.current?.close();"
+      " window.current = new AudioContext({ sampleRate: 44100 });"
+      " const running = window.current.state === 'running'; window.current.suspend();"
+      " return running; })()";
+  pageSays(load);
+  runFor(300);
+  for (int round = 0; round < 5; ++round) {
+    EXPECT_TRUE(pageSays(load)) << "round " << round;
+    runFor(100);
+  }
+  EXPECT_TRUE(
+      pageSays("(() => { window.current.close(); delete window.current; return true; })()"));
+}
+
 // A busy machine, or a sound that comes late, holds the player back for a
 // while: no frame reports come, yet the movie has not stopped.
 TEST_F(WebMovieSlotTest, APlayerHeldBackIsNotTakenForAStop) {

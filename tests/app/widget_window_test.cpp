@@ -90,8 +90,8 @@ class MsgFormOnScreen : public ::testing::Test {
   NullFileSystem files;
   NullClock clock;
   NullSettingsStore settings;
-  Form1 form{Platform{windows, display, mixer, shell, sound, messages, files, clock, settings}, noSlot,
-             "/opt/hifz"};
+  Form1 form{Platform{windows, display, mixer, shell, sound, messages, files, clock, settings},
+             noSlot, "/opt/hifz"};
   MsgFormHolder dialog{form, measure, kWebsite};
 };
 

@@ -307,9 +307,6 @@
     const start = () => {
       if (slot.player !== player || slot.load !== load || slot.paused) return;
       player.ruffle().resume();
-      // Its animation frames may have been held while every other player
-      // rested: it ticks at once, and at the display's rate from then on.
-      answerHeld();
       // While the page is hidden (its window minimised) Ruffle ticks only the
       // players that played when it was hidden; it learns of this one so.
       if (document.hidden) document.dispatchEvent(new Event("visibilitychange"));
