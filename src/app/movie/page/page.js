@@ -100,12 +100,16 @@
     slot.node.toggleAttribute("data-still", still);
   }
 
-  function unstill(slot) {
+  function forgetPicture(slot) {
     slot.stillPictures = 0;
     slot.picture = null;
-    if (!slot.still) return;
     markStill(slot, false);
-    answerHeld();
+  }
+
+  function unstill(slot) {
+    const wasStill = slot.still;
+    forgetPicture(slot);
+    if (wasStill) answerHeld();
   }
 
   function nearEnd(slot) {
@@ -208,8 +212,7 @@
     slot.player = null;
     slot.watching = false;
     slot.resting = false;
-    slot.picture = null;
-    markStill(slot, false);
+    forgetPicture(slot);
   }
 
   function report(slot, load, command, args) {
@@ -478,10 +481,8 @@
         ticks: 0,
         reported: false,
         told: false,
-        stillPictures: 0,
-        picture: null,
       });
-      markStill(slot, false);
+      forgetPicture(slot);
       // A batch often loads a slot several times over (a blank page, a menu,
       // then the verse); only the last load of the batch makes a player.
       if (!slot.pendingLoad) queueMicrotask(() => startPendingLoad(slot));
