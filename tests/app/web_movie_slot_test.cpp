@@ -279,12 +279,14 @@ TEST_F(WebMovieSlotTest, AMovieThatMovesIsNeverHeldStill) {
 
 // Ruffle holds a new movie back 200 ms when its player's sound context is
 // not running yet. Each load closes the old player's context, suspended by
-// then, and asks for a new one at once; the page must hand out a running one.
-TEST_F(WebMovieSlotTest, EachNewPlayerGetsASoundContextAlreadyRunning) {
+// then, and asks for a new one at once; the page must hand out a running one,
+// never the one just closed.
+TEST_F(WebMovieSlotTest, EachNewPlayerGetsAFreshSoundContextAlreadyRunning) {
   const std::string load =
-      "(() => { window.current?.close();"
+      "(() => { const old = window.current; old?.close();"
       " window.current = new AudioContext({ sampleRate: 44100 });"
-      " const running = window.current.state === 'running'; window.current.suspend();"
+      " const running = window.current.state === 'running' && window.current !== old;"
+      " window.current.suspend();"
       " return running; })()";
   pageSays(load);
   runFor(300);
@@ -294,6 +296,32 @@ TEST_F(WebMovieSlotTest, EachNewPlayerGetsASoundContextAlreadyRunning) {
   }
   EXPECT_TRUE(
       pageSays("(() => { window.current.close(); delete window.current; return true; })()"));
+}
+
+// A player's sound is mixed in a loop of sound buffers on its context. A
+// context its player closed must end that loop: kept alive and handed on, it
+// went on making buffers for every verse ever loaded while nothing played.
+TEST_F(WebMovieSlotTest, ARestingPageMakesNoSoundBuffersForPlayersItLoadedBefore) {
+  PageSlot slot("flash1", playsOnce());
+  const std::string verse = folder_.add("verse.swf", timelineMovie(6, {}, tone(0.5)));
+  const std::string other = folder_.add("other.swf", timelineMovie(6, {}, tone(0.5)));
+  for (int load = 0; load < 8; ++load) {
+    slot->setMovie(load % 2 == 0 ? verse : other);
+    slot->play();
+    ASSERT_TRUE(waitUntil([&] { return slot->frameNum() >= 3; })) << "load " << load;
+  }
+  ASSERT_TRUE(waitUntil([&] { return !slot->isPlaying(); }));
+  runFor(500);
+  pageSays(
+      "(() => { const made = BaseAudioContext.prototype.createBufferSource;"
+      " window.buffersMade = 0;"
+      " BaseAudioContext.prototype.createBufferSource = function (...args) {"
+      "   ++window.buffersMade; return made.apply(this, args); };"
+      " window.restoreBuffers = () => { BaseAudioContext.prototype.createBufferSource = made; };"
+      " return true; })()");
+  runFor(2000);
+  EXPECT_TRUE(pageSays("window.buffersMade === 0"));
+  pageSays("(() => { window.restoreBuffers(); return true; })()");
 }
 
 // A busy machine, or a sound that comes late, holds the player back for a

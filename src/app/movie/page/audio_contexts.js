@@ -1,38 +1,25 @@
-// This WebEngine keeps about 2 MB of every AudioContext a page ever made,
-// closed or not, and Ruffle makes one for every movie it loads. So closed
-// contexts are kept running, empty, and handed to the next player instead:
-// the page never holds more than the most players it had at once, and one.
+// Ruffle makes an AudioContext for every movie it loads, and holds the movie
+// back 200 ms when that context is not running yet; a context made afresh
+// starts suspended and runs a moment later. So one context of each rate
+// asked for is made ahead, already running when a player asks, and the next
+// one is made at once.
 //
-// Ruffle holds a movie back 200 ms when its context is not running yet, and
-// a context it has just closed was suspended first (and one made afresh
-// starts suspended). So a running spare is handed out first, and one more is
-// made ready whenever none is left.
+// A context its player closes is really closed: its player's loop of sound
+// buffers runs on it until then, and a context kept alive for the next
+// player kept that loop, and every later player's, going while nothing
+// played.
 "use strict";
 (() => {
   const NativeAudioContext = window.AudioContext;
-  const spare = [];
-
-  function recycle(context) {
-    context.resume();
-    spare.push(context);
-    return Promise.resolve();
-  }
-
-  function fresh(options) {
-    const context = new NativeAudioContext(options);
-    context.close = () => recycle(context);
-    return context;
-  }
+  const spares = new Map();
+  const keyOf = (options) => String(options?.sampleRate ?? "");
 
   window.AudioContext = function AudioContext(options) {
-    const rate = options?.sampleRate;
-    const fits = (context) => rate === undefined || context.sampleRate === rate;
-    const running = spare.findIndex((context) => fits(context) && context.state === "running");
-    const other = spare.findIndex(fits);
-    const index = running >= 0 ? running : other;
-    const context = index >= 0 ? spare.splice(index, 1)[0] : fresh(options);
-    if (!spare.some(fits)) spare.push(fresh(options));
-    return context;
+    const key = keyOf(options);
+    const spare = spares.get(key);
+    spares.set(key, new NativeAudioContext(options));
+    if (!spare || spare.state === "closed") return new NativeAudioContext(options);
+    return spare;
   };
   window.AudioContext.prototype = NativeAudioContext.prototype;
 })();
