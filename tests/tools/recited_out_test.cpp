@@ -88,6 +88,63 @@ TEST_F(RecitedBuildTest, AStoppedBuildLeavesOutAsItWasAndNothingBesideIt) {
   }
 }
 
+TEST_F(RecitedBuildTest, AnOutThatAppearsDuringTheBuildIsReplacedOnlyWhenForced) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> files;  // a name ending in '/' is a folder; "" is OUT as a file
+    bool force;
+  };
+  const Case cases[] = {
+      {"an empty folder", {}, false},
+      {"content made meanwhile", {"data/", "data/startUp.gif", "2 blank.gif"}, false},
+      {"a file", {""}, false},
+      {"content made meanwhile, forced", {"data/", "data/startUp.gif", "2 blank.gif"}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    QTemporaryDir dir;
+    const fs::path out = fs::path(dir.path().toStdString()) / "out";
+    content::BuildRequest request;
+    request.audio = recitation();
+    request.out = out;
+    request.force = c.force;
+    request.surahs = {114};
+    request.quranChapters = content::defaultChaptersFolder();
+    content::BuildListener listener;
+    // As another program making OUT once the build's check of it is past.
+    listener.finished = [&](const content::ChapterOutcome&, int, int) {
+      if (c.files.empty()) fs::create_directories(out);
+      for (const std::string& file : c.files) {
+        if (file.ends_with('/')) {
+          fs::create_directories(out / file);
+        } else {
+          writeBytes(file.empty() ? out : out / file, {'m', 'i', 'n', 'e'});
+        }
+      }
+    };
+    if (c.force) {
+      content::buildRecitedContent(request, listener);
+      EXPECT_TRUE(fs::is_regular_file(out / "data/1-1/An Nas/menu.gif"));
+      EXPECT_GT(fs::file_size(out / "data/startUp.gif"), 4u) << "made anew";
+    } else {
+      try {
+        content::buildRecitedContent(request, listener);
+        ADD_FAILURE() << "built over what appeared";
+      } catch (const content::ContentError& error) {
+        EXPECT_THAT(error.what(), HasSubstr(out.string() + " appeared while"));
+        EXPECT_THAT(error.what(), HasSubstr("left as it is"));
+      }
+      if (fs::is_directory(out)) {
+        EXPECT_FALSE(fs::exists(out / "data/1-1")) << "replaced";
+      } else {
+        EXPECT_EQ(readBytes(out), (std::vector<std::uint8_t>{'m', 'i', 'n', 'e'}));
+      }
+    }
+    EXPECT_EQ(namesIn(out.parent_path()), std::vector<std::string>{"out"})
+        << "nothing left beside OUT";
+  }
+}
+
 TEST_F(RecitedBuildTest, AFileThatCannotBeWrittenIsNamedInOutWithWhy) {
   QTemporaryDir dir;
   const QString out = dir.filePath("out");

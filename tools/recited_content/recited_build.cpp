@@ -63,7 +63,7 @@ std::map<int, VerseFiles> filesByChapter(const RecitationSource& source,
     }
   }
   for (const DuplicateFile& duplicate : source.duplicates()) {
-    report.skipped(duplicate.name, "the same verse as " + duplicate.used + ", which is used");
+    report.skipped(duplicate.name, duplicate.why);
   }
   if (elsewhere > 0) {
     report.note(std::to_string(elsewhere) + (elsewhere > 1 ? " files" : " file") +
@@ -162,12 +162,13 @@ BuildSummary buildRecitedContent(const BuildRequest& request, const BuildListene
   staging.writeAll("", {{kBlankMovie, blankMovie()}}, summary.written);
   throwIfStopped(request.stop);
   std::error_code error;
-  if (fs::symlink_status(out, error).type() == fs::file_type::not_found) {
-    staging.moveIntoPlace();
-  } else {
+  if (request.force && fs::symlink_status(out, error).type() != fs::file_type::not_found) {
     // Looked at again: what was there may have changed while the build ran.
     checkReplaceable(out);
     staging.replaceTarget();
+  } else {
+    // Never over anything, even what appeared while the build ran.
+    staging.moveIntoPlace();
   }
   report.sort();
   return summary;

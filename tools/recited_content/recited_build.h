@@ -66,9 +66,10 @@ class BuildStopped : public ContentError {
 /// a usable file are left out of their chapter, which is still built. OUT is
 /// made beside itself, with the permissions the umask gives, flushed to disk
 /// and moved into place whole. Throws ContentError, with nothing written and
-/// OUT as it was, when OUT is there without `force` or holds what is not the
-/// program's content, when AUDIO cannot be opened or holds no verse of the
-/// chosen chapters, or when writing fails (naming the file in OUT and why).
+/// OUT as it was, when OUT is there without `force` (even one that appeared
+/// while the build ran) or holds what is not the program's content, when
+/// AUDIO cannot be opened or holds no verse of the chosen chapters, or when
+/// writing fails (naming the file in OUT and why).
 BuildSummary buildRecitedContent(const BuildRequest& request, const BuildListener& listener);
 
 }  // namespace hifz::content

@@ -46,9 +46,12 @@ void writeFileShownAs(const fs::path& path, const fs::path& shown,
 }
 
 void renameInto(const fs::path& from, const fs::path& target, unsigned int how) {
-  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, target.c_str(), how) != 0) {
-    throw ContentError(systemError("cannot move the made content to", target));
+  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, target.c_str(), how) == 0) return;
+  if (errno == EEXIST) {
+    throw ContentError(target.string() +
+                       " appeared while the content was being made; it is left as it is");
   }
+  throw ContentError(systemError("cannot move the made content to", target));
 }
 
 // A folder's new entry lasts a crash once the folder itself is flushed; a

@@ -45,7 +45,8 @@ class StagingFolder {
   /// making the folders their paths name. Safe to call from several threads.
   void writeAll(const std::filesystem::path& folder, const std::vector<ContentFile>& files,
                 ContentSummary& summary) const;
-  /// Flushes it to disk and moves it to the target, which must not exist by then.
+  /// Flushes it to disk and moves it to the target, never over anything: a
+  /// target there by then throws ContentError saying it appeared meanwhile.
   void moveIntoPlace();
   /// Flushes it to disk and puts it in the target's place in one step; what
   /// was there is then removed.
