@@ -146,6 +146,30 @@ TEST_F(RecitedBuildTest, ADamagedZipEntrySkipsItsVerseAndTheRestIsBuilt) {
   }
 }
 
+// Some tools append an entry of a name the zip file already holds instead of
+// replacing it; by its name, only the first can be read.
+TEST_F(RecitedBuildTest, ASecondZipEntryOfOneNameIsNamedAmongTheSkippedFiles) {
+  QTemporaryDir dir;
+  const fs::path root = dir.path().toStdString();
+  std::vector<std::uint8_t> zip = readBytes(zipOfAnNas(recitation(), root, 6));
+  changeZipEntry(zip, "114003.mp3", {.name = "114001.mp3"});
+  const fs::path file = root / "twice.zip";
+  writeBytes(file, zip);
+
+  const Built built = build(file, root / "out", {114});
+  ASSERT_EQ(built.summary.skipped.size(), 1u);
+  EXPECT_EQ(built.summary.skipped[0].name, file.string() + ":114001.mp3");
+  EXPECT_EQ(built.summary.skipped[0].why,
+            "a second entry of this name in the zip file; the first is used");
+  EXPECT_THAT(problemsText(built), HasSubstr(file.string() + ":114001.mp3: a second entry"));
+  ASSERT_EQ(built.summary.chapters.size(), 1u);
+  EXPECT_THAT(built.summary.chapters[0].missing, ElementsAre(3));
+  const auto facts = factsOf(chapterFolder(built, 114) / "1-001.gif");
+  ASSERT_TRUE(facts);
+  ASSERT_EQ(facts->eventSounds.size(), 1u);
+  EXPECT_EQ(facts->eventSounds[0].data, audioOf(recitation() / "114001.mp3").frames);
+}
+
 // The fuzz target opens a zip file's bytes rather than the file.
 TEST_F(RecitedBuildTest, AZipFilesBytesReadAsTheFileDoes) {
   QTemporaryDir dir;

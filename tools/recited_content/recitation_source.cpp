@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <string_view>
 
 #include "sample_content/content_error.h"
 
@@ -12,6 +13,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kChunk = 64 * 1024;
+constexpr std::string_view kSecondEntry =
+    "a second entry of this name in the zip file; the first is used";
 
 std::string baseName(const std::string& path) {
   const std::size_t separator = path.find_last_of("/\\");
@@ -74,8 +77,11 @@ void RecitationSource::index(std::vector<std::string> paths, const std::string& 
     if (surah == 0) continue;
     std::string name = shownPrefix + path;
     const auto first = found.find({surah, verse});
-    if (first != found.end()) {
-      duplicates_.push_back({std::move(name), first->second.name});
+    if (first != found.end() && first->second.path == path) {
+      duplicates_.push_back({std::move(name), std::string(kSecondEntry)});
+    } else if (first != found.end()) {
+      duplicates_.push_back(
+          {std::move(name), "the same verse as " + first->second.name + ", which is used"});
     } else {
       found.emplace(std::pair{surah, verse},
                     VerseFile{surah, verse, std::move(path), std::move(name)});

@@ -25,7 +25,7 @@ struct VerseFile {
 /// A file named as a verse for a second time, left aside for the first.
 struct DuplicateFile {
   std::string name;
-  std::string used;  // the first, by name, which is used
+  std::string why;  // names the first, which is used
 };
 
 /// Why a file's bytes could not be read, in a few words.
@@ -59,7 +59,8 @@ class RecitationSource {
   /// Every file named as a verse, ordered by chapter and verse; where several
   /// name the same verse, the first by path.
   const std::vector<VerseFile>& verses() const { return verses_; }
-  /// The other files named as a verse that is already there.
+  /// The other files named as a verse that is already there, and the second
+  /// entries of one name in a zip file.
   const std::vector<DuplicateFile>& duplicates() const { return duplicates_; }
 
   /// The file's bytes, or why they cannot be read. Safe to call from several
@@ -68,7 +69,8 @@ class RecitationSource {
 
  protected:
   /// Takes every file whose path (inside the source) reads as a verse file;
-  /// the user is told of it as `shownPrefix` followed by its path.
+  /// the user is told of it as `shownPrefix` followed by its path. A path
+  /// given twice is a zip file's second entry of that name.
   void index(std::vector<std::string> paths, const std::string& shownPrefix);
 
  private:

@@ -41,9 +41,10 @@ class ZipSource : public RecitationSource {
     const zip_int64_t count = zip_get_num_entries(archive_.get(), 0);
     for (zip_int64_t i = 0; i < count; ++i) {
       const char* name = zip_get_name(archive_.get(), static_cast<zip_uint64_t>(i), 0);
-      if (name != nullptr && entries_.emplace(name, static_cast<zip_uint64_t>(i)).second) {
-        paths.emplace_back(name);
-      }
+      if (name == nullptr) continue;
+      // Of two entries of one name, the first is read; the second is told of.
+      entries_.emplace(name, static_cast<zip_uint64_t>(i));
+      paths.emplace_back(name);
     }
     index(std::move(paths), shownName + ":");
   }
