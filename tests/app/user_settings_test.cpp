@@ -115,6 +115,38 @@ TEST_F(UserSettingsFile, NonsenseFoundInTheValuesIsSetAsideUntilTheNextChange) {
               ElementsAre(Pair("notices/sampleContentShown", "true"), Pair("reading/repeat", "2")));
 }
 
+// A value set aside alone, or a key no longer used, stays in the file until
+// the next change, which drops it and keeps the rest.
+TEST_F(UserSettingsFile, AValueSetAsideOrForgottenGoesWithTheNextChange) {
+  write(
+      "[chapters]\nlast=1-1.1\n\n[ranges]\n1-1.1=7 32767 drill\n1-1.2=2 3 once\n\n"
+      "[reading]\nrepeat=3\n");
+  // As the program does at each start on this file.
+  const auto setAside = [](UserSettings& settings) {
+    settings.forget("chapters/last");
+    settings.discardValue("ranges/1-1.1", "it goes past its chapter's last verse, 9");
+  };
+  ::testing::internal::CaptureStderr();
+  {
+    UserSettings settings;
+    setAside(settings);
+  }
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_THAT(said, HasSubstr("ranges/1-1.1 = \"7 32767 drill\" in " + file().string()));
+  EXPECT_THAT(said, HasSubstr("it goes past its chapter's last verse, 9"));
+  EXPECT_THAT(read(), HasSubstr("32767"));
+  {
+    UserSettings settings;
+    setAside(settings);
+    settings.setValue("reading/repeat", "4");
+  }
+  std::string again;
+  EXPECT_THAT(valuesAtStart(again),
+              ElementsAre(Pair("ranges/1-1.2", "2 3 once"), Pair("reading/repeat", "4")));
+  EXPECT_THAT(again, IsEmpty());
+}
+
 TEST_F(UserSettingsFile, AFolderInThePlaceOfTheFileIsLeftAndTheChangeIsNotKept) {
   fs::create_directory(file());
   std::string said;

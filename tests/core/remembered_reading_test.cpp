@@ -57,11 +57,10 @@ TEST(RememberedReading, WhatTheLearnerChoseIsThereInTheNextRun) {
     first.form()[form1::Image26].click();
     first.clickVerse("7");
     first.clickVerse("9");
-    EXPECT_THAT(
-        first.kept(),
-        UnorderedElementsAre(Pair("reading/repeat", "3"), Pair("reading/pause", "2"),
-                             Pair("reading/autoStart", "false"), Pair("chapters/last", "1-1.1"),
-                             Pair("ranges/1-1.1", "7 9 drill")));
+    EXPECT_THAT(first.kept(),
+                UnorderedElementsAre(Pair("reading/repeat", "3"), Pair("reading/pause", "2"),
+                                     Pair("reading/autoStart", "false"),
+                                     Pair("ranges/1-1.1", "7 9 drill")));
     kept = first.kept();
   }
   ProgramRun second(kept);
@@ -84,7 +83,7 @@ TEST(RememberedReading, WhatTheLearnerChoseIsThereInTheNextRun) {
   EXPECT_EQ(form[form1::Label5].caption(), "9");
   EXPECT_EQ(form[form1::Check5].value(), 1);
   EXPECT_EQ(form[form1::Check3].value(), 0);
-  EXPECT_EQ(second.kept().at("chapters/last"), "1-1.1");
+  EXPECT_EQ(second.program.settings.writes, 0);
 
   form[form1::Label5].click();
   EXPECT_EQ(form.state().RangeMode, 1);
@@ -99,11 +98,11 @@ TEST(RememberedReading, WhatTheLearnerChoseIsThereInTheNextRun) {
 // program starts as it always did, and the next change starts them afresh.
 TEST(RememberedReading, NonsenseIsSetAsideWholeAndReplacedOnTheNextChange) {
   const std::vector<Kept> nonsense = {
-      {{"reading/repeat", "banana"}}, {{"reading/repeat", "12"}},
-      {{"reading/pause", "0"}},       {{"reading/autoStart", "maybe"}},
-      {{"chapters/last", "1-1.99"}},  {{"ranges/1-1.1", "9 7 once"}},
-      {{"ranges/1-1.1", "0 7 once"}}, {{"ranges/1-1.1", "7 9 sometimes"}},
-      {{"ranges/1-1.1", "7 9"}},      {{"ranges/9-9.1", "7 9 once"}},
+      {{"reading/repeat", "banana"}},  {{"reading/repeat", "12"}},
+      {{"reading/pause", "0"}},        {{"reading/autoStart", "maybe"}},
+      {{"chapters/nearest", "1-1.1"}}, {{"ranges/1-1.1", "9 7 once"}},
+      {{"ranges/1-1.1", "0 7 once"}},  {{"ranges/1-1.1", "7 9 sometimes"}},
+      {{"ranges/1-1.1", "7 9"}},       {{"ranges/9-9.1", "7 9 once"}},
       {{"reading/speed", "2"}},
   };
   for (Kept kept : nonsense) {
@@ -118,6 +117,76 @@ TEST(RememberedReading, NonsenseIsSetAsideWholeAndReplacedOnTheNextChange) {
     run.form()[form1::Label9].click();
     EXPECT_THAT(run.kept(),
                 UnorderedElementsAre(Pair("reading/repeat", "2"), Pair("reading/pause", "off")));
+  }
+}
+
+// A range is checked against its chapter's verses when the chapter is opened:
+// one past the chapter's last verse, or in a chapter whose folder shows no
+// verse, is set aside alone, with why, and the chapter has no last range. The
+// verses of An Nas here go up to 9.
+TEST(RememberedReading, ARangeTheChapterDoesNotHoldIsSetAsideAlone) {
+  struct Case {
+    const char* chapter;  // its key in the first group's list
+    const char* range;
+    const char* shown;  // the range labels' captions
+    const char* why;    // "" when the range is used
+  };
+  const Case cases[] = {
+      {"1", "7 9 drill", "7 9", ""},
+      {"1", "9 9 once", "9 9", ""},
+      {"1", "1 8 endless", "1 8", ""},
+      {"1", "7 32767 drill", "0 0", "it goes past its chapter's last verse, 9"},
+      {"1", "7 10 once", "0 0", "it goes past its chapter's last verse, 9"},
+      {"1", "10 12 endless", "0 0", "it goes past its chapter's last verse, 9"},
+      {"3", "1 1 once", "0 0", "its chapter's folder shows no verse"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.chapter) + ": " + c.range);
+    const std::string key = std::string("ranges/1-1.") + c.chapter;
+    ProgramRun run({{"reading/repeat", "4"}, {key, c.range}, {"ranges/1-1.2", "8 9 once"}});
+    run.program.files.addFolder(kData + "1-1\\Iklas\\");
+    Form1& form = run.form();
+    run.openChapter(c.chapter);
+    EXPECT_EQ(form[form1::Label4].caption() + " " + form[form1::Label5].caption(), c.shown);
+    EXPECT_THAT(run.program.settings.discarded, IsEmpty());
+    if (std::string(c.why).empty()) {
+      EXPECT_THAT(run.program.settings.discardedValues, IsEmpty());
+      continue;
+    }
+    EXPECT_THAT(run.program.settings.discardedValues, UnorderedElementsAre(Pair(key, c.why)));
+    form[form1::Label4].click();
+    EXPECT_EQ(form.state().RangeMode, 0);
+    EXPECT_EQ(form[form1::List1].listCount(), 0);
+    // The rest of what was kept is used as before, and the next change drops
+    // the range from the settings.
+    EXPECT_EQ(form[form1::Repeat].text(), "4");
+    run.openChapter("2");
+    EXPECT_EQ(form[form1::Label4].caption(), "8");
+    EXPECT_EQ(run.program.settings.writes, 0);
+    form[form1::Label9].click();
+    EXPECT_THAT(run.kept(),
+                UnorderedElementsAre(Pair("reading/repeat", "5"), Pair("reading/pause", "off"),
+                                     Pair("ranges/1-1.2", "8 9 once")));
+  }
+}
+
+// Earlier versions kept the last chapter opened; it was never read again. A
+// settings file that holds it is used without a word, and the next change
+// drops it.
+TEST(RememberedReading, TheLastChapterKeptByAnEarlierVersionIsDroppedQuietly) {
+  for (const char* chapter : {"1-1.1", "1-1.99"}) {
+    SCOPED_TRACE(chapter);
+    ProgramRun run(
+        {{"chapters/last", chapter}, {"reading/repeat", "4"}, {"ranges/1-1.1", "7 9 once"}});
+    EXPECT_THAT(run.program.settings.discarded, IsEmpty());
+    EXPECT_EQ(run.form()[form1::Repeat].text(), "4");
+    run.openChapter("1");
+    EXPECT_EQ(run.form()[form1::Label4].caption(), "7");
+    EXPECT_EQ(run.program.settings.writes, 0);
+    run.form()[form1::Label9].click();
+    EXPECT_THAT(run.kept(),
+                UnorderedElementsAre(Pair("reading/repeat", "5"), Pair("reading/pause", "off"),
+                                     Pair("ranges/1-1.1", "7 9 once")));
   }
 }
 

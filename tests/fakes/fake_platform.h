@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -180,7 +181,8 @@ class FakeSound final : public Sound {
 };
 
 /// Settings kept in memory: `kept` is what a run reads at start and what it
-/// keeps; `discarded` holds why they were set aside, if they were.
+/// keeps; `discarded` holds why they were set aside, if they were, and
+/// `discardedValues` why single values were, by key.
 class FakeSettingsStore final : public SettingsStore {
  public:
   std::map<std::string, std::string> values() const override {
@@ -191,13 +193,22 @@ class FakeSettingsStore final : public SettingsStore {
       kept.clear();
       startedAfresh = true;
     }
+    for (const std::string& gone : forgotten) kept.erase(gone);
+    forgotten.clear();
     kept[key] = value;
     ++writes;
   }
   void discard(const std::string& why) override { discarded.push_back(why); }
+  void forget(const std::string& key) override { forgotten.insert(key); }
+  void discardValue(const std::string& key, const std::string& why) override {
+    discardedValues.emplace(key, why);
+    forget(key);
+  }
 
   std::map<std::string, std::string> kept;
   std::vector<std::string> discarded;
+  std::map<std::string, std::string> discardedValues;
+  std::set<std::string> forgotten;
   bool startedAfresh = false;
   int writes = 0;
 };

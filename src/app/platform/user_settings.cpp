@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cstdio>
+#include <utility>
 
 namespace hifz {
 namespace {
@@ -57,6 +58,7 @@ void UserSettings::setValue(const std::string& key, const std::string& value) {
     settings_ = openSettings();
     replaceOnChange_ = false;
   }
+  for (const QString& gone : std::exchange(forgotten_, {})) settings_->remove(gone);
   settings_->setValue(QString::fromStdString(key), QString::fromStdString(value));
   settings_->sync();
   if (settings_->status() != QSettings::NoError && !toldWriteFailed_) {
@@ -67,6 +69,19 @@ void UserSettings::setValue(const std::string& key, const std::string& value) {
 }
 
 void UserSettings::discard(const std::string& why) { setAside("it holds " + why); }
+
+void UserSettings::forget(const std::string& key) {
+  forgotten_.append(QString::fromStdString(key));
+}
+
+void UserSettings::discardValue(const std::string& key, const std::string& why) {
+  std::fprintf(stderr,
+               "hifz: the setting %s = \"%s\" in %s is not used, as %s; it is dropped on the "
+               "next change\n",
+               key.c_str(), qPrintable(settings_->value(QString::fromStdString(key)).toString()),
+               qPrintable(settings_->fileName()), why.c_str());
+  forget(key);
+}
 
 void UserSettings::setAside(const std::string& why) {
   replaceOnChange_ = true;

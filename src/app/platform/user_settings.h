@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSettings>
+#include <QStringList>
 #include <map>
 #include <memory>
 #include <string>
@@ -20,6 +21,8 @@ class UserSettings final : public SettingsStore {
   std::map<std::string, std::string> values() const override;
   void setValue(const std::string& key, const std::string& value) override;
   void discard(const std::string& why) override;
+  void forget(const std::string& key) override;
+  void discardValue(const std::string& key, const std::string& why) override;
 
   /// Whether the learner was already told that the sample content's sound is
   /// a tone, and how to add a reciter.
@@ -30,6 +33,7 @@ class UserSettings final : public SettingsStore {
   void setAside(const std::string& why);
 
   std::unique_ptr<QSettings> settings_;
+  QStringList forgotten_;
   bool replaceOnChange_ = false;
   bool toldWriteFailed_ = false;
 };

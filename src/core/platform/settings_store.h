@@ -19,6 +19,12 @@ class SettingsStore {
   /// The kept values make no sense: they are set aside, the user is told why
   /// in one line, and the next setValue() starts the settings afresh.
   virtual void discard(const std::string& why) = 0;
+  /// `key` is no longer used: it is left out of the file from the next
+  /// setValue() on.
+  virtual void forget(const std::string& key) = 0;
+  /// The value kept under `key` makes no sense, though the others do: the user
+  /// is told why in one line, and the key is forgotten.
+  virtual void discardValue(const std::string& key, const std::string& why) = 0;
 };
 
 /// Keeps nothing.
@@ -27,6 +33,8 @@ class NullSettingsStore final : public SettingsStore {
   std::map<std::string, std::string> values() const override { return {}; }
   void setValue(const std::string&, const std::string&) override {}
   void discard(const std::string&) override {}
+  void forget(const std::string&) override {}
+  void discardValue(const std::string&, const std::string&) override {}
 };
 
 }  // namespace hifz

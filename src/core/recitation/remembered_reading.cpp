@@ -6,6 +6,7 @@
 
 #include "controls/number_text.h"
 #include "navigation/chapter_catalog.h"
+#include "recitation/chapter_verses.h"
 #include "recitation/repetition_settings.h"
 #include "shell/form1.h"
 
@@ -15,7 +16,8 @@ namespace {
 constexpr std::string_view kRepeat = "reading/repeat";
 constexpr std::string_view kPause = "reading/pause";
 constexpr std::string_view kAutoStart = "reading/autoStart";
-constexpr std::string_view kLastChapter = "chapters/last";
+// Earlier versions kept the last chapter opened here; nothing ever read it.
+constexpr std::string_view kRetiredLastChapter = "chapters/last";
 constexpr std::string_view kRanges = "ranges/";
 constexpr std::string_view kNoPause = "off";
 
@@ -75,8 +77,6 @@ std::optional<std::string> nonsenseIn(const std::string& key, const std::string&
     sound = value == kNoPause || isDigit(value, '1');
   } else if (key == kAutoStart) {
     sound = value == "true" || value == "false";
-  } else if (key == kLastChapter) {
-    sound = chapterOfKey(value).has_value();
   } else if (key.starts_with(kRanges)) {
     sound = chapterOfKey(std::string_view(key).substr(kRanges.size())) && parseRange(value);
   } else if (key.starts_with("reading/") || key.starts_with("chapters/")) {
@@ -86,11 +86,21 @@ std::optional<std::string> nonsenseIn(const std::string& key, const std::string&
   return key + " = \"" + value + "\"";
 }
 
+// Why a kept range cannot be read in the current chapter, or nothing when it can.
+std::optional<std::string> outsideChapter(Form1& form, VerseRange bounds) {
+  const int last = lastVerseOf(form.platform().files.fileNames(form.chapterFilePath("")));
+  if (last == 0) return "its chapter's folder shows no verse";
+  if (bounds.last > last) return "it goes past its chapter's last verse, " + numberText(last);
+  return std::nullopt;
+}
+
 }  // namespace
 
 void RememberedReading::recall(Form1& form, PollPeriod& period) {
   SettingsStore& store = form.platform().settings;
   kept_ = store.values();
+  if (kept_.erase(std::string(kRetiredLastChapter)) > 0)
+    store.forget(std::string(kRetiredLastChapter));
   for (const auto& [key, value] : kept_) {
     if (const std::optional<std::string> why = nonsenseIn(key, value)) {
       store.discard(*why);
@@ -109,10 +119,16 @@ void RememberedReading::recall(Form1& form, PollPeriod& period) {
 void RememberedReading::recallRange(Form1& form) {
   const std::optional<std::string> chapter = currentChapterKey(form);
   if (!chapter) return;
-  keep(form, std::string(kLastChapter), *chapter);
   const auto kept = kept_.find(std::string(kRanges) + *chapter);
-  const std::optional<KeptRange> range =
-      kept == kept_.end() ? std::nullopt : parseRange(kept->second);
+  std::optional<KeptRange> range = kept == kept_.end() ? std::nullopt : parseRange(kept->second);
+  if (range) {
+    // A range is only known to fit its chapter once the chapter's folder is read.
+    if (const std::optional<std::string> why = outsideChapter(form, range->bounds)) {
+      form.platform().settings.discardValue(kept->first, *why);
+      kept_.erase(kept);
+      range.reset();
+    }
+  }
   // Another chapter's last range is not this one's: neither shown nor read again.
   form[form1::Label10].setCaption(range ? numberText(range->bounds.first) : "0");
   form[form1::Label13].setCaption(range ? numberText(range->bounds.last) : "0");

@@ -12,16 +12,17 @@ namespace hifz {
 class Form1;
 
 /// What the program keeps of the learner's way of reading between runs: the
-/// repeat count, pause mode and its seconds, the auto-start option, the last
-/// chapter opened and each chapter's last range with its way of reading
-/// (once, without end, or drilled). Kept settings that make no sense are set
-/// aside whole; the program starts as if none were kept.
+/// repeat count, pause mode and its seconds, the auto-start option and each
+/// chapter's last range with its way of reading (once, without end, or
+/// drilled). Kept settings that make no sense are set aside whole; the program
+/// starts as if none were kept. A range its chapter does not hold is set aside
+/// alone when the chapter is opened.
 class RememberedReading {
  public:
   /// At start: the kept repeat count, pause and auto-start.
   void recall(Form1& form, PollPeriod& period);
-  /// The current chapter was opened: its kept range is shown and is the last
-  /// range, ready to be read again.
+  /// The current chapter was opened: its kept range, when the chapter holds
+  /// it, is shown and is the last range, ready to be read again.
   void recallRange(Form1& form);
   /// The repeat count or the pause may have changed.
   void remember(Form1& form);
