@@ -277,6 +277,19 @@ TEST_F(WebMovieSlotTest, AMovieThatMovesIsNeverHeldStill) {
   }
 }
 
+// The picture tests run a second time with WebGL (see tests/app/CMakeLists.txt);
+// that run must really draw with it.
+TEST_F(WebMovieSlotTest, ARunAskedForWebGlDrawsWithIt) {
+  if (std::getenv("HIFZ_EXPECT_WEBGL") == nullptr) GTEST_SKIP() << "a run without WebGL";
+  PageSlot slot("verses4", SlotSettings{});
+  slot->setMovie(folder_.add("drawn.swf", timelineMovie(kLastFrame + 1)));
+  ASSERT_TRUE(waitUntil([&] { return slot->frameNum() > 0; }));
+  const std::string canvas = "document.querySelector('" + elementSelector("verses4") +
+                             " ruffle-player')" + ".shadowRoot.querySelector('canvas')";
+  EXPECT_TRUE(
+      pageSays("!!(" + canvas + ".getContext('webgl2') || " + canvas + ".getContext('webgl'))"));
+}
+
 // Ruffle holds a new movie back 200 ms when its player's sound context is
 // not running yet. Each load closes the old player's context, suspended by
 // then, and asks for a new one at once; the page must hand out a running one,

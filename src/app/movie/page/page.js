@@ -54,29 +54,23 @@
   // moves over, presses on or leaves it (its buttons answer as always), when
   // its element is placed anew or shown, and when it plays again, and rests
   // once more when its ticks show it still stands.
-  // Every Ruffle player also asks for an animation frame at the display's
-  // rate, suspended or not. While no player is awake, those requests are
-  // answered a few times a second instead; a waking player first has them
-  // answered at once, so that its next tick does not cover the wait.
-  const animationFrame = window.requestAnimationFrame.bind(window);
-  const cancelAnimationFrame = window.cancelAnimationFrame.bind(window);
+  // While no player is awake, the players' requests for animation frames
+  // are answered a few times a second instead; a waking player first has
+  // them answered at once, so that its next tick does not cover the wait.
+  const frames = window.hifzFrames;
   const kRestingTick = 250;
-  const held = new Map();
-  let heldCount = 0;
-  let slowTick = null;
 
   // A playing movie whose picture stays the same (a verse page while its
   // verse is heard) would still be drawn anew on each of its frames. So the
-  // page compares the player's picture every so often; once it has not
-  // changed for a while, the player's animation frames come a few of its
-  // frames apart: Ruffle runs the frames due on each, so the timeline keeps
-  // its time, and its sound plays on by itself. Any change of the picture, the
-  // pointer over it, and the last half second of its timeline bring the
-  // display's rate back.
+  // page compares the player's picture every so often, right after the
+  // player drew a new frame; once it has not changed for a while, the
+  // player's animation frames come a few of its frames apart: Ruffle runs the
+  // frames due on each, so the timeline keeps its time, and its sound plays
+  // on by itself. Any change of the picture, the pointer over it, and the last
+  // half second of its timeline bring the display's rate back.
   const kPictureEvery = 400;
   const kStillPictures = 2;
   const kFramesPerStillTick = 3;
-  const sampler = document.createElement("canvas").getContext("2d", { willReadFrequently: true });
 
   function awake(slot) {
     return slot.player && !slot.resting && !slot.paused;
@@ -93,6 +87,7 @@
     }
     return longest;
   }
+  frames.setPace(pace);
 
   // The element says so too, for whoever looks at the page from outside.
   function markStill(slot, still) {
@@ -101,15 +96,19 @@
   }
 
   function forgetPicture(slot) {
-    slot.stillPictures = 0;
-    slot.picture = null;
+    slot.picture.forget();
     markStill(slot, false);
   }
 
-  function unstill(slot) {
+  function showMoving(slot) {
     const wasStill = slot.still;
-    forgetPicture(slot);
-    if (wasStill) answerHeld();
+    markStill(slot, false);
+    if (wasStill) frames.answerHeld();
+  }
+
+  function unstill(slot) {
+    slot.picture.forget();
+    showMoving(slot);
   }
 
   function nearEnd(slot) {
@@ -121,59 +120,20 @@
       unstill(slot);
       return;
     }
-    if (now - (slot.pictureTaken ?? 0) < kPictureEvery) return;
-    slot.pictureTaken = now;
     const canvas = slot.player?.shadowRoot.querySelector("canvas");
-    if (!canvas || !canvas.width || !canvas.height) {
-      unstill(slot);
-      return;
-    }
-    sampler.canvas.width = canvas.width;
-    sampler.canvas.height = canvas.height;
-    sampler.drawImage(canvas, 0, 0);
-    const picture = new Uint32Array(
-      sampler.getImageData(0, 0, canvas.width, canvas.height).data.buffer,
-    );
-    const before = slot.picture;
-    const same =
-      before?.length === picture.length && picture.every((pixel, index) => pixel === before[index]);
-    if (!same) {
-      unstill(slot);
-      slot.picture = picture;
-      return;
-    }
-    slot.stillPictures += 1;
-    if (slot.stillPictures >= kStillPictures) markStill(slot, true);
+    if (slot.picture.look(canvas, now)) showMoving(slot);
+    else if (slot.picture.still && !slot.still) markStill(slot, true);
   }
 
-  function answerHeld() {
-    clearTimeout(slowTick);
-    slowTick = null;
-    const now = performance.now();
-    const callbacks = [...held.values()];
-    held.clear();
-    // Each on its own, as the display's animation frames would run them.
-    for (const callback of callbacks) {
-      try {
-        callback(now);
-      } catch (error) {
-        console.error(`animation frame: ${error.message}`);
-      }
+  // A frame report comes from inside the player's tick, which draws the frame
+  // before it ends: its picture is looked at right after.
+  frames.afterEachFrame((now) => {
+    for (const slot of movies) {
+      if (!slot.drawn) continue;
+      slot.drawn = false;
+      if (slot.watching) lookAtPicture(slot, now);
     }
-  }
-
-  window.requestAnimationFrame = (callback) => {
-    const wait = pace();
-    if (!wait) return animationFrame(callback);
-    heldCount += 1;
-    held.set(-heldCount, callback);
-    slowTick ??= setTimeout(answerHeld, wait);
-    return -heldCount;
-  };
-  window.cancelAnimationFrame = (id) => {
-    if (id < 0) held.delete(id);
-    else cancelAnimationFrame(id);
-  };
+  });
 
   function rest(slot) {
     slot.resting = true;
@@ -187,7 +147,7 @@
       slot.player.ruffle().resume();
       // Awake first: the player's tick then runs, and asks for the next
       // animation frame at the display's rate.
-      answerHeld();
+      frames.answerHeld();
     }
     if (slot.reported && !slot.paused) listen(slot);
   }
@@ -227,6 +187,7 @@
       return;
     }
     slot.frame = Number(args);
+    slot.drawn = true;
     slot.silence = 0;
     slot.ticks = 0;
     slot.reported = true;
@@ -258,7 +219,7 @@
     let waiting = false;
     for (const slot of movies) {
       if (!slot.watching) continue;
-      lookAtPicture(slot, now);
+      if (nearEnd(slot)) unstill(slot);
       slot.silence += step;
       if (slot.silence > kLongestSilence) stopped(slot);
       else waiting = true;
@@ -315,7 +276,7 @@
       if (document.hidden) document.dispatchEvent(new Event("visibilitychange"));
     };
     if (document.hidden) setTimeout(start);
-    else animationFrame(start);
+    else frames.displayFrame(start);
     send({ type: "loaded", id: slot.id, load, ...steps });
   }
 
@@ -369,7 +330,13 @@
       element(parent).node.appendChild(node);
       elements.set(id, made);
       if (kind === "movie") {
-        Object.assign(made, { player: null, load: -1, paused: false, watching: false });
+        Object.assign(made, {
+          player: null,
+          load: -1,
+          paused: false,
+          watching: false,
+          picture: new HifzPictureWatch(kPictureEvery, kStillPictures),
+        });
         movies.add(made);
         node.addEventListener("pointerenter", () => {
           made.pointerInside = true;
@@ -481,6 +448,7 @@
         ticks: 0,
         reported: false,
         told: false,
+        drawn: false,
       });
       forgetPicture(slot);
       // A batch often loads a slot several times over (a blank page, a menu,
@@ -500,7 +468,7 @@
       slot.resting = false;
       unstill(slot);
       slot.player?.ruffle().resume();
-      answerHeld();
+      frames.answerHeld();
       if (slot.reported) listen(slot);
     },
     stop({ id }) {
@@ -546,7 +514,7 @@
   root.addEventListener("mousemove", (e) => {
     // At most one move per animation frame.
     if (!pendingMove) {
-      animationFrame(() => {
+      frames.displayFrame(() => {
         mouse("move", pendingMove, pendingMove.buttons & 7);
         pendingMove = null;
       });
