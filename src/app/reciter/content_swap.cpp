@@ -14,9 +14,14 @@ namespace hifz {
 namespace fs = std::filesystem;
 namespace {
 
-void fail(const char* what, const fs::path& from, const fs::path& to) {
-  throw fs::filesystem_error(what, from, to, std::error_code(errno, std::generic_category()));
-}
+// One entry's step: moved into a place that was empty, or exchanged.
+struct Step {
+  fs::path from;
+  fs::path to;
+  unsigned int flags;
+};
+
+std::error_code lastError() { return {errno, std::generic_category()}; }
 
 void syncFolder(const fs::path& folder) {
   const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -25,21 +30,48 @@ void syncFolder(const fs::path& folder) {
   ::close(descriptor);
 }
 
+// The step for `name`: the entry there in any letter case, as the program
+// itself would find it, is the one exchanged.
+Step stepFor(const fs::path& built, const fs::path& user, const char* name) {
+  const std::optional<fs::path> present = resolveProgramPath((user / name).string());
+  if (!present) return {built / name, user / name, RENAME_NOREPLACE};
+  return {built / name, *present, RENAME_EXCHANGE};
+}
+
+const char* whatFailed(const Step& step) {
+  return step.flags == RENAME_EXCHANGE ? "cannot exchange the new content for the old"
+                                       : "cannot move the new content into place";
+}
+
+// An exchange undoes itself; a move goes back the way it came.
+bool undo(const Step& step, const Rename& rename) {
+  if (step.flags == RENAME_EXCHANGE) return rename(step.from, step.to, RENAME_EXCHANGE) == 0;
+  return rename(step.to, step.from, RENAME_NOREPLACE) == 0;
+}
+
 }  // namespace
 
-void swapInBuiltContent(const fs::path& built, const fs::path& user) {
+int renameEntry(const fs::path& from, const fs::path& to, unsigned int flags) {
+  return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), flags);
+}
+
+void swapInBuiltContent(const fs::path& built, const fs::path& user, const Rename& rename) {
   fs::create_directories(user);
-  for (const char* name : {"data", "2 blank.gif"}) {
-    const fs::path incoming = built / name;
-    // The entry there in any letter case, as the program itself would find it.
-    const std::optional<fs::path> present = resolveProgramPath((user / name).string());
-    if (!present) {
-      if (::rename(incoming.c_str(), (user / name).c_str()) != 0)
-        fail("cannot move the new content into place", incoming, user / name);
-    } else if (::renameat2(AT_FDCWD, incoming.c_str(), AT_FDCWD, present->c_str(),
-                           RENAME_EXCHANGE) != 0) {
-      fail("cannot exchange the new content for the old", incoming, *present);
+  const Step data = stepFor(built, user, "data");
+  if (rename(data.from, data.to, data.flags) != 0)
+    throw fs::filesystem_error(whatFailed(data), data.from, data.to, lastError());
+  const Step blank = stepFor(built, user, "2 blank.gif");
+  if (rename(blank.from, blank.to, blank.flags) != 0) {
+    const std::error_code why = lastError();
+    // Both or neither: the program is never left on a data folder of one
+    // content beside another's "2 blank.gif".
+    if (!undo(data, rename)) {
+      throw PartlySwapped(std::string(whatFailed(blank)) +
+                              ", and the data folder could not be put back: only the new data "
+                              "folder is in place",
+                          blank.from, blank.to, why);
     }
+    throw fs::filesystem_error(whatFailed(blank), blank.from, blank.to, why);
   }
   syncFolder(user);
   syncFolder(built);

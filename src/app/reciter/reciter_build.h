@@ -31,7 +31,8 @@ class ReciterBuild : public QObject {
   /// Asks the build to stop; cancelled() follows, with nothing changed.
   void cancel();
   /// After built(): the new content takes the old one's place. Throws
-  /// std::exception with the reason when it cannot.
+  /// std::exception with the reason when it cannot; the content in use is
+  /// then as it was, unless it is PartlySwapped (content_swap.h).
   void install();
 
   const content::BuildSummary& summary() const { return summary_; }

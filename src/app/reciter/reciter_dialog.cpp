@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "reciter/content_swap.h"
 #include "reciter/reciter_build.h"
 #include "reciter/reciter_report.h"
 #include "view/arabic_font.h"
@@ -168,11 +169,16 @@ void ReciterDialog::showSummary() {
 }
 
 void ReciterDialog::showFailure(const QString& reason) {
+  showTrouble(reason, QStringLiteral(": تعذّر البناء"),
+              QStringLiteral("تعذّر بناء المحتوى من هذه الملفات:\n%1\n\nبقي المحتوى الذي تقرأ "
+                             "به كما هو.")
+                  .arg(reason));
+}
+
+void ReciterDialog::showTrouble(const QString& reason, const QString& title, const QString& text) {
   say(QStringLiteral("the reciter could not be added: %1").arg(reason));
-  setWindowTitle(kTitle + QStringLiteral(": تعذّر البناء"));
-  failure_->setText(QStringLiteral("تعذّر بناء المحتوى من هذه الملفات:\n%1\n\nبقي المحتوى الذي تقرأ "
-                                   "به كما هو.")
-                        .arg(reason));
+  setWindowTitle(kTitle + title);
+  failure_->setText(text);
   pages_->setCurrentIndex(3);
   build_.reset();
 }
@@ -181,7 +187,15 @@ void ReciterDialog::install() {
   try {
     build_->install();
   } catch (const std::exception& error) {
-    showFailure(QString::fromStdString(error.what()));
+    // The build went well: what failed is putting it in place.
+    const QString reason = QString::fromStdString(error.what());
+    const QString outcome =
+        dynamic_cast<const PartlySwapped*>(&error) != nullptr
+            ? QStringLiteral("وُضع مجلد البيانات الجديد وحده في مكانه، وبقي سائر المحتوى كما كان.")
+            : QStringLiteral("بقي المحتوى الذي تقرأ به كما هو.");
+    showTrouble(reason, QStringLiteral(": تعذّرت الإضافة"),
+                QStringLiteral("تعذّر وضع المحتوى الجديد مكان الذي تقرأ به:\n%1\n\n%2")
+                    .arg(reason, outcome));
     return;
   }
   build_.reset();

@@ -43,6 +43,8 @@ class ReciterDialog : public QDialog {
   void showProgress(const QString& chapter, int done, int total);
   void showSummary();
   void showFailure(const QString& reason);
+  // The failure page, with the window's title ending in `title`.
+  void showTrouble(const QString& reason, const QString& title, const QString& text);
   void install();
 
   QString source_;
