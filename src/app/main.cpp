@@ -33,6 +33,7 @@
 #include "shell/wiring.h"
 #include "view/form1_look.h"
 #include "view/msg_form_look.h"
+#include "view/qt_arabic.h"
 
 namespace {
 
@@ -104,6 +105,11 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(HIFZ_VERSION);
   QApplication::setLayoutDirection(Qt::RightToLeft);
   const Request request = readCommandLine(app);
+  // After the command line, whose messages stay in the terminal's English.
+  if (!hifz::speakArabicInQtWindows(app))
+    std::fprintf(stderr,
+                 "hifz: Qt's Arabic translations are not installed (qt6-translations-l10n); "
+                 "the file chooser speaks English\n");
 
   const auto ruffle = hifz::findRufflePackage();
   if (!ruffle) {

@@ -1,8 +1,8 @@
 #include "reciter/reciter_dialog.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -12,10 +12,13 @@
 #include <cstdio>
 #include <exception>
 
+#include "reciter/chapter_title.h"
 #include "reciter/content_swap.h"
+#include "reciter/file_chooser.h"
 #include "reciter/reciter_build.h"
 #include "reciter/reciter_report.h"
 #include "view/arabic_font.h"
+#include "view/isolated.h"
 
 namespace hifz {
 namespace {
@@ -87,10 +90,11 @@ ReciterDialog::ReciterDialog(QString source, std::filesystem::path userFolder, Q
   connect(understood, &QPushButton::clicked, this, &ReciterDialog::reject);
 
   pages_ = new QStackedWidget;
-  pages_->addWidget(page({wrappedLabel(QStringLiteral(
-                             "اختر ملفات القارئ: ملفًا مضغوطًا (zip) أو مجلدًا، فيه ملف MP3 لكل "
-                             "آية، اسمه رقم السورة ثم رقم الآية، مثل 114001.mp3 للآية الأولى من "
-                             "سورة الناس."))},
+  pages_->addWidget(page({wrappedLabel(QStringLiteral("اختر ملفات القارئ: ملفًا مضغوطًا (zip) أو "
+                                                      "مجلدًا، فيه ملف MP3 لكل آية، اسمه رقم "
+                                                      "السورة ثم رقم الآية، مثل %1 للآية الأولى "
+                                                      "من سورة الناس.")
+                                           .arg(isolatedLtr(QStringLiteral("114001.mp3"))))},
                          {zip, folder, giveUp}));
   pages_->addWidget(page(
       {wrappedLabel(QStringLiteral("جارٍ بناء المحتوى من ملفات القارئ…")), chapter_, bar_}, {stop}));
@@ -119,13 +123,12 @@ void ReciterDialog::showEvent(QShowEvent* event) {
 }
 
 void ReciterDialog::chooseZip() {
-  const QString file = QFileDialog::getOpenFileName(
-      this, kTitle, QString(), QStringLiteral("ملف مضغوط (*.zip *.ZIP);;كل الملفات (*)"));
+  const QString file = chooseZipFile(this);
   if (!file.isEmpty()) startBuild(file);
 }
 
 void ReciterDialog::chooseFolder() {
-  const QString folder = QFileDialog::getExistingDirectory(this, kTitle);
+  const QString folder = chooseFilesFolder(this);
   if (!folder.isEmpty()) startBuild(folder);
 }
 
@@ -151,9 +154,14 @@ void ReciterDialog::startBuild(const QString& source) {
 }
 
 void ReciterDialog::showProgress(const QString& chapter, int done, int total) {
-  say(QStringLiteral("building %1 (%2 of %3 chapters done)").arg(chapter).arg(done).arg(total));
-  chapter_->setText(
-      QStringLiteral("السورة: %1\nتم منها %2 من %3").arg(chapter).arg(done).arg(total));
+  const QString title = arabicChapterTitle(chapter.toStdString());
+  say(QStringLiteral("building %1, %2 (%3 of %4 chapters done)")
+          .arg(chapter, title)
+          .arg(done)
+          .arg(total));
+  const QLocale locale;
+  chapter_->setText(QStringLiteral("%1\nالسور المبنية: %2 من %3")
+                        .arg(title, locale.toString(done), locale.toString(total)));
   bar_->setRange(0, total);
   bar_->setValue(done);
 }

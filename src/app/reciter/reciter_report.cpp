@@ -1,6 +1,10 @@
 #include "reciter/reciter_report.h"
 
+#include <QLocale>
 #include <QStringList>
+
+#include "reciter/chapter_title.h"
+#include "view/isolated.h"
 
 namespace hifz {
 namespace {
@@ -21,7 +25,7 @@ Counts counted(const content::BuildSummary& summary) {
 
 QString numbers(const std::vector<int>& verses) {
   QStringList texts;
-  for (int verse : verses) texts << QString::number(verse);
+  for (int verse : verses) texts << QLocale().toString(verse);
   return texts.join(QStringLiteral("، "));
 }
 
@@ -30,18 +34,19 @@ QString numbers(const std::vector<int>& verses) {
 QString reciterReport(const content::BuildSummary& summary) {
   const Counts counts = counted(summary);
   QStringList lines;
+  const QLocale locale;
   lines << QStringLiteral("عدد السور التي بُنيت: %1، وعدد آياتها: %2.")
-               .arg(counts.chapters)
-               .arg(counts.verses);
+               .arg(locale.toString(counts.chapters), locale.toString(counts.verses));
   QStringList missing;
   for (const content::ChapterOutcome& chapter : summary.chapters) {
     if (chapter.built > 0 && !chapter.missing.empty())
       missing << QStringLiteral("%1: الآيات %2")
-                     .arg(QString::fromStdString(chapter.name), numbers(chapter.missing));
+                     .arg(arabicChapterTitle(chapter.name), numbers(chapter.missing));
   }
   const auto unbuilt = static_cast<int>(summary.chapters.size()) - counts.chapters;
   if (unbuilt > 0)
-    lines << QStringLiteral("سور ليس في الملفات شيء من آياتها، فلم تُبنَ: %1.").arg(unbuilt);
+    lines << QStringLiteral("سور ليس في الملفات شيء من آياتها، فلم تُبنَ: %1.")
+                 .arg(locale.toString(unbuilt));
   if (!missing.isEmpty()) {
     lines << QString() << QStringLiteral("آيات لا تلاوة لها، تُركت من قائمة سورتها:");
     lines << missing;
@@ -49,11 +54,13 @@ QString reciterReport(const content::BuildSummary& summary) {
   if (!summary.skipped.empty()) {
     lines << QString() << QStringLiteral("ملفات تُركت، وسبب كل منها:");
     for (const content::SkippedFile& file : summary.skipped)
-      lines << QString::fromStdString(file.name + ": " + file.why);
+      lines << isolatedLtr(QString::fromStdString(file.name)) + QStringLiteral(": ") +
+                   isolatedLtr(QString::fromStdString(file.why));
   }
   if (!summary.notes.empty()) {
     lines << QString() << QStringLiteral("ملاحظات:");
-    for (const std::string& note : summary.notes) lines << QString::fromStdString(note);
+    for (const std::string& note : summary.notes)
+      lines << isolatedLtr(QString::fromStdString(note));
   }
   return lines.join('\n');
 }
