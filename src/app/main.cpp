@@ -27,6 +27,7 @@
 #include "platform/xrandr_display.h"
 #include "quit_signals.h"
 #include "recitation/sequencer.h"
+#include "reciter/build_folder.h"
 #include "reciter/reciter_dialog.h"
 #include "sample_notice.h"
 #include "shell/form1.h"
@@ -119,6 +120,20 @@ int main(int argc, char** argv) {
 
   const std::filesystem::path programFolder = QApplication::applicationDirPath().toStdString();
   const hifz::ContentPlaces places = hifz::contentPlaces(programFolder);
+
+  // Asked to end, the program ends as closing its window ends it: a reciter's
+  // build stops and its folder goes; the display mode it set is put back.
+  hifz::MainWindow* shown = nullptr;
+  hifz::QuitSignals quitSignals([&shown](int signal) {
+    if (shown) shown->close();
+    // After the close's own quit, which ends with status 0; this also ends the
+    // reciter's window, whose build goes with it.
+    QCoreApplication::exit(hifz::QuitSignals::exitStatus(signal));
+  });
+  for (const std::filesystem::path& left :
+       hifz::removeLeftBuildFolders(hifz::userContentFolder(places).parent_path()))
+    std::fprintf(stderr, "hifz: removed %s, left by a reciter build that did not end\n",
+                 left.c_str());
   if (request.addReciter) {
     const std::filesystem::path userFolder = hifz::userContentFolder(places);
     if (userFolder.empty()) {
@@ -126,6 +141,7 @@ int main(int argc, char** argv) {
       return 1;
     }
     hifz::ReciterDialog(request.reciterFiles, userFolder).exec();
+    if (const auto signal = quitSignals.received()) return hifz::QuitSignals::exitStatus(*signal);
   }
   const std::string folder = hifz::chooseAppFolder(places).string();
   std::fprintf(stderr, "hifz: content from %s\n", folder.c_str());
@@ -180,13 +196,7 @@ int main(int argc, char** argv) {
         QCoreApplication::exit(1);
       });
 
-  // Asked to end, the program ends as its window's close ends it: the
-  // display mode it set is put back.
-  hifz::QuitSignals quitSignals([&window](int signal) {
-    window.close();
-    // After the close's own quit, which ends with status 0.
-    QCoreApplication::exit(hifz::QuitSignals::exitStatus(signal));
-  });
+  shown = &window;
 
   form.window().onLoad();
   // Taken during start-up's own notice, before the event loop runs: that loop

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The learner's journeys with content of their own: a reciter added from the
-program, a build cancelled midway, and the one-time word on the sample sound.
+program, a build cancelled midway or ended by a signal, and the one-time word
+on the sample sound.
 
 Usage: reciter_journeys.py NAME --program P --make-content M --layout L
 Run inside scripts/headless. Prints what it observed; exits 0 when the journey
@@ -10,6 +11,7 @@ went as the learner expects, 1 with the reason otherwise.
 import argparse
 import hashlib
 import os
+import signal
 import subprocess
 import sys
 import time
@@ -163,29 +165,38 @@ def add_reciter_cancelled(program):
 
 
 @journey
-def add_reciter_cancelled(program):
-    """A build cancelled midway leaves the content in use exactly as it was,
-    with nothing left beside it, and the program opens on it."""
+def add_reciter_signalled(program):
+    """Asked to end while a reciter's content is being built (a logout, a
+    closed terminal, Ctrl+C), the program stops the build, removes its folder
+    and ends as a close does, with the content in use as it was; a build folder
+    that an earlier run left is removed when the program starts."""
     old = user_content(program)
     harness.run(program.tools.make_content, old)
     before = fingerprint(old)
-    # Every chapter, in verses long enough that the build takes a while.
     surahs = {1: 7, **{surah: 50 for surah in range(79, 115)}}
     archive = make_recitation(program.work, surahs, 6)
-    program.launch("--add-reciter", archive)
-    building = wait_until("the progress", lambda: program.find_window(f"^{TITLE}: جارٍ البناء$"),
-                          60, 0.05)
-    wait_until("a chapter being built", lambda: "building " in program.log(), 30)
-    press(program, building, "Escape")
-    program.wait_for_menu()
-    log = program.log()
-    check("adding the reciter was cancelled; nothing changed" in log,
-          f"the cancel was not told: {log}")
-    check("built:" not in log, "the build ran to its end before the cancel")
-    check(f"content from {old}\n" in log, "the program did not open on the content it had")
-    check(fingerprint(old) == before, "the content in use changed")
-    check(not staging_left(program), "a staging folder was left behind")
-    print(f"cancelled midway; {len(before)} files of the content in use unchanged")
+    earlier = ".hifz-reciter-earlier"
+    for name, status in (("SIGTERM", 0), ("SIGHUP", 0), ("SIGINT", 130)):
+        # As a run ended outright left it, before builds held a lock.
+        os.makedirs(os.path.join(program.env["XDG_DATA_HOME"], earlier, "content", "data"))
+        program.launch("--add-reciter", archive)
+        wait_until("a chapter being built", lambda: "building " in program.log(), 60)
+        building = [folder for folder in staging_left(program) if folder != earlier]
+        check(len(building) == 1, f"{name}: the build has no folder of its own: {building}")
+        program.process.send_signal(getattr(signal, name))
+        try:
+            code = program.process.wait(30)
+        except subprocess.TimeoutExpired:
+            raise JourneyFailed(f"{name}: the program did not end")
+        log = program.log()
+        check(code == status, f"{name}: the program ended with {code}, not {status}")
+        check("built:" not in log, f"{name}: the build ran to its end")
+        check("content from" not in log, f"{name}: the program went on to its main window")
+        check(not staging_left(program), f"{name}: build folders were left: {staging_left(program)}")
+        check(f"{earlier}, left by a reciter build that did not end" in log,
+              f"{name}: the earlier run's folder was not told of")
+        check(fingerprint(old) == before, f"{name}: the content in use changed")
+        print(f"{name} mid-build: ended with {code}, no build folder left")
 
 
 @journey

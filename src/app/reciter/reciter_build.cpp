@@ -1,10 +1,10 @@
 #include "reciter/reciter_build.h"
 
 #include <QMetaObject>
-#include <cstdlib>
 #include <exception>
 #include <system_error>
 
+#include "reciter/build_folder.h"
 #include "reciter/content_swap.h"
 #include "sample_content/quran_text.h"
 
@@ -23,17 +23,15 @@ ReciterBuild::~ReciterBuild() {
 void ReciterBuild::start() {
   // Beside the user's folder, so the finished content moves into it in one step.
   const fs::path parent = userFolder_.parent_path();
-  std::error_code error;
-  fs::create_directories(parent, error);
-  std::string pattern = (parent / ".hifz-reciter-XXXXXX").string();
-  if (error || ::mkdtemp(pattern.data()) == nullptr) {
+  try {
+    fs::create_directories(parent);
+    staging_ = std::make_unique<BuildFolder>(parent);
+  } catch (const std::system_error& error) {
     emit failed(tr("Cannot make a folder in %1: %2")
                     .arg(QString::fromStdString(parent.string()),
-                         QString::fromStdString(
-                             std::error_code(errno, std::generic_category()).message())));
+                         QString::fromStdString(error.code().message())));
     return;
   }
-  staging_ = pattern;
   worker_ = std::thread([this] { run(); });
 }
 
@@ -42,7 +40,7 @@ void ReciterBuild::cancel() { stop_ = true; }
 void ReciterBuild::run() {
   content::BuildRequest request;
   request.audio = source_;
-  request.out = staging_ / "content";
+  request.out = staging_->path() / "content";
   request.quranChapters = content::defaultChaptersFolder();
   request.stop = &stop_;
   content::BuildListener listener;
@@ -84,16 +82,14 @@ void ReciterBuild::run() {
 
 void ReciterBuild::install() {
   if (worker_.joinable()) worker_.join();
-  swapInBuiltContent(staging_ / "content", userFolder_);
+  swapInBuiltContent(staging_->path() / "content", userFolder_);
   removeStaging();
 }
 
 void ReciterBuild::removeStaging() {
-  if (staging_.empty()) return;
+  if (!staging_) return;
   if (worker_.joinable() && worker_.get_id() != std::this_thread::get_id()) worker_.join();
-  std::error_code ignored;
-  fs::remove_all(staging_, ignored);
-  staging_.clear();
+  staging_.reset();
 }
 
 }  // namespace hifz

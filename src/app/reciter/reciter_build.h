@@ -4,16 +4,19 @@
 #include <QString>
 #include <atomic>
 #include <filesystem>
+#include <memory>
 #include <thread>
 
 #include "recited_content/recited_build.h"
 
 namespace hifz {
 
+class BuildFolder;
+
 /// A reciter's files built into content for the user's content folder, on a
 /// thread of its own. The content is built in a hidden folder beside the
-/// user's; the content in use stays as it is until install(). Every signal
-/// comes on the thread that made the object.
+/// user's (build_folder.h); the content in use stays as it is until
+/// install(). Every signal comes on the thread that made the object.
 class ReciterBuild : public QObject {
   Q_OBJECT
 
@@ -50,7 +53,7 @@ class ReciterBuild : public QObject {
 
   std::filesystem::path source_;
   std::filesystem::path userFolder_;
-  std::filesystem::path staging_;
+  std::unique_ptr<BuildFolder> staging_;
   std::atomic<bool> stop_ = false;
   std::thread worker_;
   content::BuildSummary summary_;
