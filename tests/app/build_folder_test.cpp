@@ -42,24 +42,27 @@ TEST_F(BuildFolderTest, TheSweepRemovesOnlyFoldersNoBuildHolds) {
   filled(share / ".hifz-reciter-killed");
   std::ofstream(share / ".hifz-reciter-killed/.lock");
   // One from a run that made no lock file.
-  filled(share / ".hifz-reciter-older");
+  filled(share / ".hifz-reciter-oldrun");
   // Another instance's build in progress.
   auto running = std::make_unique<BuildFolder>(share);
   filled(running->path());
-  // What is not a build folder, whatever its name.
+  // What is not a build folder: the user's own, one not named as a build
+  // names its folder, a link to a folder elsewhere, a file.
   filled(share / "hifz");
+  filled(share / ".hifz-reciter-notes");
   filled(root / "elsewhere");
-  fs::create_directory_symlink(root / "elsewhere", share / ".hifz-reciter-link");
-  std::ofstream(share / ".hifz-reciter-file") << "the learner's";
+  fs::create_directory_symlink(root / "elsewhere", share / ".hifz-reciter-linked");
+  std::ofstream(share / ".hifz-reciter-myfile") << "the learner's";
 
   EXPECT_THAT(removeLeftBuildFolders(share),
-              UnorderedElementsAre(share / ".hifz-reciter-killed", share / ".hifz-reciter-older"));
+              UnorderedElementsAre(share / ".hifz-reciter-killed", share / ".hifz-reciter-oldrun"));
 
   EXPECT_TRUE(fs::exists(running->path() / "content/data/topmenu.gif"));
   EXPECT_TRUE(fs::exists(share / "hifz/content/data/topmenu.gif"));
+  EXPECT_TRUE(fs::exists(share / ".hifz-reciter-notes/content/data/topmenu.gif"));
   EXPECT_TRUE(fs::exists(root / "elsewhere/content/data/topmenu.gif"));
-  EXPECT_TRUE(fs::is_symlink(share / ".hifz-reciter-link"));
-  EXPECT_TRUE(fs::is_regular_file(share / ".hifz-reciter-file"));
+  EXPECT_TRUE(fs::is_symlink(share / ".hifz-reciter-linked"));
+  EXPECT_TRUE(fs::is_regular_file(share / ".hifz-reciter-myfile"));
   // Its build still holds it, however often others sweep.
   EXPECT_THAT(removeLeftBuildFolders(share), ::testing::IsEmpty());
 
@@ -71,7 +74,8 @@ TEST_F(BuildFolderTest, TheSweepRemovesOnlyFoldersNoBuildHolds) {
     left.push_back(entry.path().filename().string());
   }
   std::sort(left.begin(), left.end());
-  EXPECT_THAT(left, ElementsAre(".hifz-reciter-file", ".hifz-reciter-link", "hifz"))
+  EXPECT_THAT(left, ElementsAre(".hifz-reciter-linked", ".hifz-reciter-myfile",
+                                ".hifz-reciter-notes", "hifz"))
       << "the build's own folder goes with it";
 }
 

@@ -175,7 +175,7 @@ def add_reciter_signalled(program):
     before = fingerprint(old)
     surahs = {1: 7, **{surah: 50 for surah in range(79, 115)}}
     archive = make_recitation(program.work, surahs, 6)
-    earlier = ".hifz-reciter-earlier"
+    earlier = ".hifz-reciter-oldrun"
     for name, status in (("SIGTERM", 0), ("SIGHUP", 0), ("SIGINT", 130)):
         # As a run ended outright left it, before builds held a lock.
         os.makedirs(os.path.join(program.env["XDG_DATA_HOME"], earlier, "content", "data"))

@@ -17,6 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kPrefix = ".hifz-reciter-";
+constexpr std::string_view kTemplate = "XXXXXX";
 constexpr const char* kLockFile = ".lock";
 
 // The parent folder is locked while a build folder is made and locked, and
@@ -41,7 +42,7 @@ BuildFolder::BuildFolder(const fs::path& parent) {
   // removes nothing.
   const content::FileDescriptor guard(openFolder(parent));
   lockParent(guard);
-  std::string pattern = (parent / (std::string(kPrefix) + "XXXXXX")).string();
+  std::string pattern = (parent / (std::string(kPrefix) + std::string(kTemplate))).string();
   if (::mkdtemp(pattern.data()) == nullptr) throw lastError("cannot make " + pattern);
   lock_ =
       ::open((fs::path(pattern) / kLockFile).c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -70,7 +71,9 @@ std::vector<fs::path> removeLeftBuildFolders(const fs::path& parent) {
   std::error_code error;
   for (fs::directory_iterator it(parent, error), end; !error && it != end; it.increment(error)) {
     std::error_code ignored;
-    if (it->path().filename().string().starts_with(kPrefix) &&
+    // Named as mkdtemp names them, and nothing else.
+    const std::string name = it->path().filename().string();
+    if (name.starts_with(kPrefix) && name.size() == kPrefix.size() + kTemplate.size() &&
         it->symlink_status(ignored).type() == fs::file_type::directory) {
       candidates.push_back(it->path());
     }
