@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 namespace hifz {
 namespace {
@@ -71,6 +72,16 @@ TEST_F(DiskFileSystemTest, ListsRegularFilesAndReadsBytes) {
   ASSERT_TRUE(bytes.has_value());
   EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "MENU");
   EXPECT_FALSE(disk.readFile(program("\\data\\1-1\\An Nas\\sub")).has_value());
+}
+
+TEST_F(DiskFileSystemTest, SizesRegularFilesOnly) {
+  const std::pair<const char*, std::optional<std::uintmax_t>> cases[] = {
+      {"\\data\\1-1\\An Nas\\MENU.GIF", 4},
+      {"\\2 blank.gif", 0},
+      {"\\data\\1-1\\An Nas\\sub", std::nullopt},
+      {"\\data\\1-1\\An Nas\\Menu3.gif", std::nullopt},
+  };
+  for (const auto& [tail, size] : cases) EXPECT_EQ(disk.fileSize(program(tail)), size) << tail;
 }
 
 TEST_F(DiskFileSystemTest, TheExactSpellingWinsOverOtherCases) {

@@ -57,7 +57,14 @@ std::vector<std::string> FakeFileSystem::fileNames(const std::string& folder) co
 std::optional<std::vector<std::uint8_t>> FakeFileSystem::readFile(const std::string& path) const {
   const auto found = contents_.find(normalised(path));
   if (found == contents_.end()) return std::nullopt;
+  bytesRead_ += found->second.size();
   return std::vector<std::uint8_t>(found->second.begin(), found->second.end());
+}
+
+std::optional<std::uintmax_t> FakeFileSystem::fileSize(const std::string& path) const {
+  const auto found = contents_.find(normalised(path));
+  if (found == contents_.end()) return std::nullopt;
+  return found->second.size();
 }
 
 }  // namespace hifz::testing

@@ -20,11 +20,15 @@ class FakeFileSystem final : public FileSystem {
   bool folderExists(const std::string& path) const override;
   std::vector<std::string> fileNames(const std::string& folder) const override;
   std::optional<std::vector<std::uint8_t>> readFile(const std::string& path) const override;
+  std::optional<std::uintmax_t> fileSize(const std::string& path) const override;
+  /// How many bytes readFile() has handed out, for checks of bounded work.
+  std::uintmax_t bytesRead() const { return bytesRead_; }
 
  private:
   std::set<std::string> folders_;                 // normalised
   std::map<std::string, std::string> fileNames_;  // normalised -> name as given
   std::map<std::string, std::string> contents_;   // normalised -> bytes
+  mutable std::uintmax_t bytesRead_ = 0;
 };
 
 }  // namespace hifz::testing

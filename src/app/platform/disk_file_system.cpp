@@ -88,4 +88,13 @@ std::optional<std::vector<std::uint8_t>> DiskFileSystem::readFile(const std::str
   return bytes;
 }
 
+std::optional<std::uintmax_t> DiskFileSystem::fileSize(const std::string& path) const {
+  const auto resolved = resolveProgramPath(path);
+  std::error_code error;
+  if (!resolved || !fs::is_regular_file(*resolved, error)) return std::nullopt;
+  const auto size = fs::file_size(*resolved, error);
+  if (error) return std::nullopt;
+  return size;
+}
+
 }  // namespace hifz

@@ -18,6 +18,7 @@ class DiskFileSystem final : public FileSystem {
   bool folderExists(const std::string& path) const override;
   std::vector<std::string> fileNames(const std::string& folder) const override;
   std::optional<std::vector<std::uint8_t>> readFile(const std::string& path) const override;
+  std::optional<std::uintmax_t> fileSize(const std::string& path) const override;
 };
 
 }  // namespace hifz

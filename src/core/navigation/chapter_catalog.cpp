@@ -1,57 +1,75 @@
 #include "navigation/chapter_catalog.h"
 
 #include <algorithm>
-#include <array>
 
 namespace hifz {
 namespace {
 
-constexpr std::array kGroups = {
-    ChapterGroup{"1-1", form1::verses1, "verses1.gif"},
-    ChapterGroup{"1-2", form1::verses2, "verses2.gif"},
-    ChapterGroup{"2-1", form1::verses3, "verses3.gif"},
-    ChapterGroup{"2-2", form1::verses4, "verses4.gif"},
-};
-
-// Folder names exactly as they lie on disk, spaces and letter case included.
-constexpr std::array kChapters = {
-    ChapterRow{"1-1", "1", "An Nas"},       ChapterRow{"1-1", "2", "Al Falaq"},
-    ChapterRow{"1-1", "3", "Iklas"},        ChapterRow{"1-1", "4", "al masad"},
-    ChapterRow{"1-1", "5", "an naser"},     ChapterRow{"1-1", "6", "al kaferoon"},
-    ChapterRow{"1-1", "7", "al kawthar"},   ChapterRow{"1-1", "8", "al ma Own"},
-    ChapterRow{"1-1", "9", "Quraish"},      ChapterRow{"1-1", "10", "Al feel"},
-    ChapterRow{"1-1", "11", "Al Homazah"},  ChapterRow{"1-1", "12", "Al asr"},
-    ChapterRow{"1-1", "13", "Al tkathor"},  ChapterRow{"1-1", "14", "AlKare3h"},
-    ChapterRow{"1-1", "15", "Al Fatihah"},  ChapterRow{"1-2", "1", "Adoha"},
-    ChapterRow{"1-2", "2", "Ashrh"},        ChapterRow{"1-2", "3", "Ateen"},
-    ChapterRow{"1-2", "4", "Alalq"},        ChapterRow{"1-2", "5", "Alkdr"},
-    ChapterRow{"1-2", "6", "AlBainh"},      ChapterRow{"1-2", "7", "Az Zlzalah"},
-    ChapterRow{"1-2", "8", "AlAdiat"},      ChapterRow{"2-1", "1", "Al lail"},
-    ChapterRow{"2-1", "2", "A sh shams"},   ChapterRow{"2-1", "3", "Al balad"},
-    ChapterRow{"2-1", "4", "al Fajr"},      ChapterRow{"2-1", "5", "Al Kashiah"},
-    ChapterRow{"2-1", "6", "Al Ala"},       ChapterRow{"2-1", "7", "at tariq"},
-    ChapterRow{"2-1", "8", "Al broj"},      ChapterRow{"2-1", "9", "Al Inshiqak"},
-    ChapterRow{"2-2", "1", "AlMotafifeen"}, ChapterRow{"2-2", "2", "AlInftar"},
-    ChapterRow{"2-2", "3", "attkwer"},      ChapterRow{"2-2", "4", "Absa"},
-    ChapterRow{"2-2", "5", "Annaziat"},
-};
+Catalog makeFixedCatalog() {
+  Catalog catalog;
+  for (const char* key : {"1-1", "1-2", "2-1", "2-2"})
+    catalog.groups.push_back(
+        {key, "verses" + std::to_string(catalog.groups.size() + 1) + ".gif", {}});
+  struct Row {
+    const char* group;
+    const char* folder;
+    int number;
+  };
+  // Folder names exactly as they lie on disk, spaces and letter case included.
+  constexpr Row kRows[] = {
+      {"1-1", "An Nas", 114},     {"1-1", "Al Falaq", 113},   {"1-1", "Iklas", 112},
+      {"1-1", "al masad", 111},   {"1-1", "an naser", 110},   {"1-1", "al kaferoon", 109},
+      {"1-1", "al kawthar", 108}, {"1-1", "al ma Own", 107},  {"1-1", "Quraish", 106},
+      {"1-1", "Al feel", 105},    {"1-1", "Al Homazah", 104}, {"1-1", "Al asr", 103},
+      {"1-1", "Al tkathor", 102}, {"1-1", "AlKare3h", 101},   {"1-1", "Al Fatihah", 1},
+      {"1-2", "Adoha", 93},       {"1-2", "Ashrh", 94},       {"1-2", "Ateen", 95},
+      {"1-2", "Alalq", 96},       {"1-2", "Alkdr", 97},       {"1-2", "AlBainh", 98},
+      {"1-2", "Az Zlzalah", 99},  {"1-2", "AlAdiat", 100},    {"2-1", "Al lail", 92},
+      {"2-1", "A sh shams", 91},  {"2-1", "Al balad", 90},    {"2-1", "al Fajr", 89},
+      {"2-1", "Al Kashiah", 88},  {"2-1", "Al Ala", 87},      {"2-1", "at tariq", 86},
+      {"2-1", "Al broj", 85},     {"2-1", "Al Inshiqak", 84}, {"2-2", "AlMotafifeen", 83},
+      {"2-2", "AlInftar", 82},    {"2-2", "attkwer", 81},     {"2-2", "Absa", 80},
+      {"2-2", "Annaziat", 79},
+  };
+  int key = 0;
+  for (const Row& row : kRows) {
+    const bool newGroup = catalog.chapters.empty() || catalog.chapters.back().group != row.group;
+    key = newGroup ? 1 : key + 1;
+    catalog.chapters.push_back({row.group, std::to_string(key), row.folder, row.number, {}, 0});
+  }
+  return catalog;
+}
 
 }  // namespace
 
-std::span<const ChapterGroup> chapterGroups() { return kGroups; }
-
-std::span<const ChapterRow> chapterCatalog() { return kChapters; }
-
-std::string ChapterFolder(const ChapterRow& chapter) {
-  return std::string(chapter.group) + "\\" + std::string(chapter.folder) + "\\";
+const ChapterGroup* Catalog::findGroup(std::string_view key) const {
+  const auto found = std::ranges::find(groups, key, &ChapterGroup::key);
+  return found == groups.end() ? nullptr : &*found;
 }
 
-std::optional<ChapterRow> findChapter(std::string_view group, std::string_view key) {
-  const auto found = std::find_if(kChapters.begin(), kChapters.end(), [&](const ChapterRow& row) {
-    return row.group == group && row.key == key;
-  });
-  if (found == kChapters.end()) return std::nullopt;
-  return *found;
+const ChapterRow* Catalog::findChapter(std::string_view group, std::string_view key) const {
+  const auto found = std::ranges::find_if(
+      chapters, [&](const ChapterRow& row) { return row.group == group && row.key == key; });
+  return found == chapters.end() ? nullptr : &*found;
+}
+
+const ChapterRow* Catalog::chapterInFolder(std::string_view chapterFolder) const {
+  const auto found = std::ranges::find_if(
+      chapters, [&](const ChapterRow& row) { return ChapterFolder(row) == chapterFolder; });
+  return found == chapters.end() ? nullptr : &*found;
+}
+
+const Catalog& fixedCatalog() {
+  static const Catalog catalog = makeFixedCatalog();
+  return catalog;
+}
+
+std::span<const ChapterGroup> chapterGroups() { return fixedCatalog().groups; }
+
+std::span<const ChapterRow> chapterCatalog() { return fixedCatalog().chapters; }
+
+std::string ChapterFolder(const ChapterRow& chapter) {
+  return chapter.group + "\\" + chapter.folder + "\\";
 }
 
 }  // namespace hifz

@@ -6,17 +6,18 @@
 #include "dialog/notice.h"
 #include "flash/fs_command.h"
 #include "navigation/chapter_catalog.h"
+#include "navigation/chapter_list_slots.h"
 #include "shell/form1.h"
 
 namespace hifz {
 namespace {
 
 void chooseGroup(Form1& form, const std::string& command, const std::string& args) {
-  for (const ChapterGroup& group : chapterGroups()) form[group.listSlot].setVisible(false);
+  for (const auto slot : kChapterListSlots) form[slot].setVisible(false);
   if (isClick(command)) {
     const std::string key = lowerCased(args);
-    for (const ChapterGroup& group : chapterGroups())
-      if (group.key == key) form[group.listSlot].setVisible(true);
+    for (std::size_t i = 0; i < kChapterListSlots.size(); ++i)
+      if (chapterGroups()[i].key == key) form[kChapterListSlots[i]].setVisible(true);
   }
   form[form1::Picture12].setVisible(false);
 }
@@ -25,7 +26,7 @@ void openChapter(Form1& form, const ChapterGroup& group, const std::string& comm
                  const std::string& args) {
   MainWindowState& state = form.state();
   if (isClick(command)) {
-    if (const auto chapter = findChapter(group.key, lowerCased(args)))
+    if (const ChapterRow* chapter = fixedCatalog().findChapter(group.key, lowerCased(args)))
       state.CurrentChapter = ChapterFolder(*chapter);
   }
   if (group.key == "2-1" || group.key == "2-2") form[form1::Picture11].setVisible(false);
@@ -62,9 +63,10 @@ void wireChapterSelection(Form1& form, MsgFormHolder& msgForm) {
   form[form1::TopMenu].onFSCommand = [&form](const std::string& command, const std::string& args) {
     chooseGroup(form, command, args);
   };
-  for (const ChapterGroup& group : chapterGroups()) {
-    form[group.listSlot].onFSCommand = [&form, &msgForm, &group](const std::string& command,
-                                                                 const std::string& args) {
+  for (std::size_t i = 0; i < kChapterListSlots.size(); ++i) {
+    const ChapterGroup& group = chapterGroups()[i];
+    form[kChapterListSlots[i]].onFSCommand = [&form, &msgForm, &group](const std::string& command,
+                                                                       const std::string& args) {
       chooseChapter(form, msgForm, group, command, args);
     };
   }

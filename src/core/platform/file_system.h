@@ -19,6 +19,9 @@ class FileSystem {
   virtual std::vector<std::string> fileNames(const std::string& folder) const = 0;
   /// The whole file, or nothing when it is missing or unreadable.
   virtual std::optional<std::vector<std::uint8_t>> readFile(const std::string& path) const = 0;
+  /// The file's size in bytes, or nothing when it is missing or no regular
+  /// file; asked before reading a file that may be too large to read whole.
+  virtual std::optional<std::uintmax_t> fileSize(const std::string& path) const = 0;
 };
 
 /// A file system with nothing in it.
@@ -29,6 +32,7 @@ class NullFileSystem final : public FileSystem {
   std::optional<std::vector<std::uint8_t>> readFile(const std::string&) const override {
     return std::nullopt;
   }
+  std::optional<std::uintmax_t> fileSize(const std::string&) const override { return std::nullopt; }
 };
 
 }  // namespace hifz

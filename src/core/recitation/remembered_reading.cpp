@@ -38,10 +38,10 @@ std::string chapterKey(const ChapterRow& chapter) {
   return std::string(chapter.group) + "." + std::string(chapter.key);
 }
 
-std::optional<ChapterRow> chapterOfKey(std::string_view key) {
+const ChapterRow* chapterOfKey(std::string_view key) {
   const std::size_t dot = key.find('.');
-  if (dot == std::string_view::npos) return std::nullopt;
-  return findChapter(key.substr(0, dot), key.substr(dot + 1));
+  if (dot == std::string_view::npos) return nullptr;
+  return fixedCatalog().findChapter(key.substr(0, dot), key.substr(dot + 1));
 }
 
 std::optional<std::string> currentChapterKey(const Form1& form) {
@@ -78,7 +78,8 @@ std::optional<std::string> nonsenseIn(const std::string& key, const std::string&
   } else if (key == kAutoStart) {
     sound = value == "true" || value == "false";
   } else if (key.starts_with(kRanges)) {
-    sound = chapterOfKey(std::string_view(key).substr(kRanges.size())) && parseRange(value);
+    sound = chapterOfKey(std::string_view(key).substr(kRanges.size())) != nullptr &&
+            parseRange(value).has_value();
   } else if (key.starts_with("reading/") || key.starts_with("chapters/")) {
     sound = false;
   }
