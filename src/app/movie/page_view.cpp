@@ -8,6 +8,7 @@
 
 #include "movie/page_bridge.h"
 #include "movie/page_scheme.h"
+#include "movie/quick_backend.h"
 #include "movie/request_guard.h"
 
 namespace hifz {
@@ -28,14 +29,6 @@ void preparePageView() {
     flags += "--force-webrtc-ip-handling-policy=disable_non_proxied_udp";
   }
   qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
-  // Without a GPU the view would composite each page frame through OpenGL
-  // drawn in software, which costs more than Qt Quick's own software
-  // renderer: a third of a core while a verse plays, against a twentieth.
-  const bool noGpu = flags.contains("--disable-gpu") ||
-                     QDir("/dev/dri").entryList({"renderD*"}, QDir::System).isEmpty();
-  if (noGpu && qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) {
-    qputenv("QT_QUICK_BACKEND", "software");
-  }
 }
 
 PageView::PageView(const QDir& rufflePackage, QWidget* parent)
@@ -44,6 +37,8 @@ PageView::PageView(const QDir& rufflePackage, QWidget* parent)
       profile_(new QWebEngineProfile(this)),
       files_(new PageSchemeHandler(rufflePackage, profile_)),
       bridge_(new PageBridge(this)) {
+  // Before the view's first Qt Quick window, which reads the backend.
+  chooseQuickBackend();
   profile_->setHttpCacheType(QWebEngineProfile::NoCache);
   profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
   profile_->setSpellCheckEnabled(false);

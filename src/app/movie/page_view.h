@@ -9,7 +9,7 @@ namespace hifz {
 /// It registers the page's scheme, turns off Qt's shader cache on disk, has
 /// V8 compile Ruffle's large wasm module lazily (each function when first
 /// called): the page's first players start some 0.2 s sooner; and leaves
-/// WebRTC no network. Without a GPU, Qt Quick draws the view in software.
+/// WebRTC no network.
 void preparePageView();
 
 class PageBridge;
@@ -18,7 +18,8 @@ class GuardedPage;
 
 /// The window's one web page, in a view of its own: it draws the window's
 /// elements and hosts every movie slot as a Ruffle player. Its profile keeps
-/// nothing on disk; the page reaches nothing but its own scheme.
+/// nothing on disk; the page reaches nothing but its own scheme. Without a
+/// GPU, Qt Quick draws the view in software (see chooseQuickBackend()).
 class PageView final : public QWebEngineView {
   Q_OBJECT
 
