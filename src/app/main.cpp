@@ -23,6 +23,7 @@
 #include "platform/pulse_mixer.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_services.h"
+#include "platform/stderr_diagnostics.h"
 #include "platform/user_settings.h"
 #include "platform/xrandr_display.h"
 #include "quit_signals.h"
@@ -155,6 +156,7 @@ int main(int argc, char** argv) {
   hifz::DiskFileSystem files;
   hifz::QtClock clock;
   hifz::UserSettings userSettings;
+  hifz::StderrDiagnostics diagnostics;
   // The message is measured in the font it is drawn in, so the dialog fits it.
   hifz::QtTextMeasure measure(hifz::msgFormFont());
 
@@ -167,7 +169,8 @@ int main(int argc, char** argv) {
     return slot;
   };
   hifz::Form1 form(
-      hifz::Platform{windows, *display, mixer, shell, sound, messages, files, clock, userSettings},
+      hifz::Platform{windows, *display, mixer, shell, sound, messages, files, clock, userSettings,
+                     diagnostics},
       makeSlot, folder);
   hifz::MsgFormHolder msgForm(form, measure, HIFZ_WEBSITE);
   hifz::wireForm1(form, msgForm);

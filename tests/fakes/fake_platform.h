@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/diagnostics.h"
 #include "platform/display.h"
 #include "platform/message_box.h"
 #include "platform/mixer.h"
@@ -211,6 +212,13 @@ class FakeSettingsStore final : public SettingsStore {
   std::set<std::string> forgotten;
   bool startedAfresh = false;
   int writes = 0;
+};
+
+/// Keeps every line the program reports.
+class FakeDiagnostics final : public Diagnostics {
+ public:
+  void report(const std::string& line) override { lines.push_back(line); }
+  std::vector<std::string> lines;
 };
 
 }  // namespace hifz::testing

@@ -11,9 +11,9 @@ TestProgram::TestProgram(std::string applicationFolder) {
     slots[name] = slot.get();
     return std::unique_ptr<MovieSlot>(std::move(slot));
   };
-  form = std::make_unique<Form1>(
-      Platform{windows, display, mixer, shell, sound, messages, files, clock, settings}, makeSlot,
-      std::move(applicationFolder));
+  form = std::make_unique<Form1>(Platform{windows, display, mixer, shell, sound, messages, files,
+                                          clock, settings, diagnostics},
+                                 makeSlot, std::move(applicationFolder));
   form->window().setHandle(kMainWindowHandle);
   msgForm = std::make_unique<MsgFormHolder>(*form, textMeasure, kWebsite);
   wireForm1(*form, *msgForm);

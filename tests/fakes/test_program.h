@@ -39,6 +39,7 @@ class TestProgram {
   FakeFileSystem files;
   VirtualClock clock;
   FakeSettingsStore settings;
+  FakeDiagnostics diagnostics;
   FakeTextMeasure textMeasure;
   std::map<std::string, FakeMovieSlot*> slots;
   std::unique_ptr<Form1> form;

@@ -1,6 +1,7 @@
 #include "navigation/chapter_selection.h"
 
 #include <exception>
+#include <memory>
 #include <string>
 
 #include "dialog/notice.h"
@@ -12,24 +13,38 @@
 namespace hifz {
 namespace {
 
-void chooseGroup(Form1& form, const std::string& command, const std::string& args) {
+// The group whose list "verses1" holds: the first, or the later group picked last.
+struct FirstListSlot {
+  std::size_t group = 0;
+};
+
+void chooseGroup(Form1& form, FirstListSlot& firstSlot, const std::string& command,
+                 const std::string& args) {
   for (const auto slot : kChapterListSlots) form[slot].setVisible(false);
+  const std::vector<ChapterGroup>& groups = form.catalog().groups;
   if (isClick(command)) {
     const std::string key = lowerCased(args);
-    for (std::size_t i = 0; i < kChapterListSlots.size(); ++i)
-      if (chapterGroups()[i].key == key) form[kChapterListSlots[i]].setVisible(true);
+    for (std::size_t group = 0; group < groups.size(); ++group) {
+      if (groups[group].key != key) continue;
+      MovieSlot& slot = form[chapterListSlot(group)];
+      if (&slot == &form[form1::verses1] && firstSlot.group != group) {
+        form.reloadMovie(slot, form.dataFilePath(groups[group].listMovie));
+        firstSlot.group = group;
+      }
+      slot.setVisible(true);
+    }
   }
   form[form1::Picture12].setVisible(false);
 }
 
-void openChapter(Form1& form, const ChapterGroup& group, const std::string& command,
+void openChapter(Form1& form, const std::string& group, const std::string& command,
                  const std::string& args) {
   MainWindowState& state = form.state();
   if (isClick(command)) {
-    if (const ChapterRow* chapter = fixedCatalog().findChapter(group.key, lowerCased(args)))
+    if (const ChapterRow* chapter = form.catalog().findChapter(group, lowerCased(args)))
       state.CurrentChapter = ChapterFolder(*chapter);
   }
-  if (group.key == "2-1" || group.key == "2-2") form[form1::Picture11].setVisible(false);
+  if (group == "2-1" || group == "2-2") form[form1::Picture11].setVisible(false);
   Image& noOthmani = form[form1::NoOthmani];
   noOthmani.setVisible(true);
   FileListBox& files = form[form1::File1];
@@ -45,7 +60,7 @@ void openChapter(Form1& form, const ChapterGroup& group, const std::string& comm
   form.run(form1::RecallRange);
 }
 
-void chooseChapter(Form1& form, MsgFormHolder& msgForm, const ChapterGroup& group,
+void chooseChapter(Form1& form, MsgFormHolder& msgForm, const std::string& group,
                    const std::string& command, const std::string& args) {
   try {
     openChapter(form, group, command, args);
@@ -57,18 +72,26 @@ void chooseChapter(Form1& form, MsgFormHolder& msgForm, const ChapterGroup& grou
   }
 }
 
+// The key of the group whose list the slot shows; none for a slot without a group.
+std::string groupShownIn(const Form1& form, std::size_t slot, const FirstListSlot& firstSlot) {
+  const std::size_t group = slot == 0 ? firstSlot.group : slot;
+  const std::vector<ChapterGroup>& groups = form.catalog().groups;
+  return group < groups.size() ? groups[group].key : std::string();
+}
+
 }  // namespace
 
 void wireChapterSelection(Form1& form, MsgFormHolder& msgForm) {
-  form[form1::TopMenu].onFSCommand = [&form](const std::string& command, const std::string& args) {
-    chooseGroup(form, command, args);
+  const auto firstSlot = std::make_shared<FirstListSlot>();
+  form[form1::TopMenu].onFSCommand = [&form, firstSlot](const std::string& command,
+                                                        const std::string& args) {
+    chooseGroup(form, *firstSlot, command, args);
   };
-  for (std::size_t i = 0; i < kChapterListSlots.size(); ++i) {
-    const ChapterGroup& group = chapterGroups()[i];
-    form[kChapterListSlots[i]].onFSCommand = [&form, &msgForm, &group](const std::string& command,
-                                                                       const std::string& args) {
-      chooseChapter(form, msgForm, group, command, args);
-    };
+  for (std::size_t slot = 0; slot < kChapterListSlots.size(); ++slot) {
+    form[kChapterListSlots[slot]].onFSCommand =
+        [&form, &msgForm, firstSlot, slot](const std::string& command, const std::string& args) {
+          chooseChapter(form, msgForm, groupShownIn(form, slot, *firstSlot), command, args);
+        };
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "platform/diagnostics.h"
 #include "platform/display.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
@@ -24,6 +25,7 @@ struct Platform {
   FileSystem& files;
   Clock& clock;
   SettingsStore& settings;
+  Diagnostics& diagnostics = noDiagnostics();
 };
 
 }  // namespace hifz

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "controls/countdown.h"
@@ -11,6 +12,7 @@
 #include "controls/timer.h"
 #include "controls/window_control.h"
 #include "flash/movie_slot.h"
+#include "navigation/chapter_catalog.h"
 #include "platform/platform.h"
 #include "shell/control_set.h"
 #include "shell/form1_inventory.h"
@@ -46,6 +48,10 @@ class Form1 {
   /// The learner's turn: a countdown that stands where the reciting indicator
   /// `Picture5` does, in front of it. Not one of the inventory's controls.
   Countdown& countdown() { return countdown_; }
+  /// What the content holds: the fixed catalog until start-up reads the
+  /// content's own.
+  const Catalog& catalog() const { return catalog_; }
+  void setCatalog(Catalog catalog) { catalog_ = std::move(catalog); }
   /// The window and every control it draws, back to front within a container:
   /// the inventory's in its order, the countdown right after `Picture5`.
   const std::vector<Control*>& controls() const { return drawn_; }
@@ -71,6 +77,7 @@ class Form1 {
   WindowControl window_{"Form1"};
   ControlSet controls_;
   Countdown countdown_;
+  Catalog catalog_ = fixedCatalog();
   std::vector<Control*> drawn_;
 };
 

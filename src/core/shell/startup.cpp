@@ -2,9 +2,12 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "audio/volume_m.h"
 #include "controls/number_text.h"
+#include "navigation/chapter_list_slots.h"
+#include "navigation/content_catalog.h"
 #include "shell/form1.h"
 
 namespace hifz {
@@ -88,18 +91,23 @@ void startUp(Form1& form) {
   const std::string& folder = form.applicationFolder();
   state.DataFolder = folder.ends_with('\\') || folder.ends_with('/') ? "data\\" : "\\data\\";
 
+  useContentCatalog(form);
+  const std::vector<ChapterGroup>& groups = form.catalog().groups;
+  const auto loadList = [&form, &groups](std::size_t group) {
+    if (group < groups.size())
+      form.reloadMovie(form[chapterListSlot(group)], form.dataFilePath(groups[group].listMovie));
+  };
+
   form.reloadMovie(form[form1::StartFlash], form.dataFilePath("startUp.gif"));
-  for (const auto list : {form1::verses1, form1::verses2, form1::verses3, form1::verses4})
-    form[list].setWidth(8055);
+  for (const auto list : kChapterListSlots) form[list].setWidth(8055);
   strip.setBorderStyle(0);
-  for (const auto list : {form1::verses1, form1::verses2, form1::verses3})
-    form.reloadMovie(form[list], form.dataFilePath(std::string(list.name()) + ".gif"));
+  for (std::size_t group = 0; group < 3; ++group) loadList(group);
   MovieSlot& lastList = form[form1::verses4];
   lastList.setLeft(100);
   lastList.setTop(4140);
   exitMe.setTop(topMenu.top());
   exitMe.setVisible(false);
-  form.reloadMovie(lastList, form.dataFilePath("verses4.gif"));
+  loadList(3);
   form.reloadMovie(topMenu, form.dataFilePath("topmenu.gif"));
   form.reloadMovie(exitMe, form.dataFilePath("exit.gif"));
   form.run(form1::Recall);
