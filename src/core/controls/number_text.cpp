@@ -28,4 +28,14 @@ std::optional<double> textNumber(std::string_view text) {
   return value;
 }
 
+std::optional<int> plainNumber(std::string_view text) {
+  if (text.empty() || text.size() > 3 || text[0] == '0') return std::nullopt;
+  int number = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    number = number * 10 + (c - '0');
+  }
+  return number;
+}
+
 }  // namespace hifz

@@ -13,4 +13,9 @@ std::string numberText(double value);
 /// when the text is not a plain decimal number.
 std::optional<double> textNumber(std::string_view text);
 
+/// A whole number of one to three digits, with no sign, blank or leading
+/// zero, as menus send keys and catalogs write counts: "7", "286"; nothing
+/// for any other text.
+std::optional<int> plainNumber(std::string_view text);
+
 }  // namespace hifz

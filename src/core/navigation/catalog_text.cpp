@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "controls/number_text.h"
 #include "flash/fs_command.h"
 
 namespace hifz {
@@ -59,17 +60,6 @@ std::vector<std::string_view> fieldsOf(std::string_view line) {
   }
   fields.push_back(line);
   return fields;
-}
-
-// A whole number of at most three digits, written as the writer writes it.
-std::optional<int> smallNumber(std::string_view text) {
-  if (text.empty() || text.size() > 3 || text[0] == '0') return std::nullopt;
-  int number = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    number = number * 10 + (c - '0');
-  }
-  return number;
 }
 
 // Why a key, folder or file name cannot be one, or nothing when it can.
@@ -137,10 +127,10 @@ class Parser {
                    std::string(fields[4]),     0};
     if (const auto why = badName("the chapter key", row.key, true)) return why;
     if (const auto why = badName("the folder", row.folder, false)) return why;
-    const std::optional<int> number = smallNumber(fields[3]);
+    const std::optional<int> number = plainNumber(fields[3]);
     if (!number || *number > kChapters)
       return "the chapter number \"" + std::string(fields[3]) + "\" is not one of 1 to 114";
-    const std::optional<int> verses = smallNumber(fields[5]);
+    const std::optional<int> verses = plainNumber(fields[5]);
     if (!verses || *verses > kMostVerses)
       return "the verse count \"" + std::string(fields[5]) + "\" is not one of 1 to 286";
     row.number = *number;

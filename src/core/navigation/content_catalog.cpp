@@ -20,4 +20,8 @@ void useContentCatalog(Form1& form) {
   form.setCatalog(std::move(*reading->catalog));
 }
 
+const ChapterRow* currentChapter(const Form1& form) {
+  return form.catalog().chapterInFolder(form.state().CurrentChapter);
+}
+
 }  // namespace hifz

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "navigation/chapter_catalog.h"
+
 namespace hifz {
 
 class Form1;
@@ -9,5 +11,9 @@ class Form1;
 /// named with the reason in one line of diagnostics, and the fixed catalog
 /// stays.
 void useContentCatalog(Form1& form);
+
+/// The catalog's row of the chosen chapter, or null when `CurrentChapter`
+/// names none of its folders.
+const ChapterRow* currentChapter(const Form1& form);
 
 }  // namespace hifz

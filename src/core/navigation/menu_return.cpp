@@ -1,25 +1,28 @@
 #include "navigation/menu_return.h"
 
+#include <optional>
 #include <string>
 
+#include "navigation/content_catalog.h"
+#include "navigation/menu_pages.h"
 #include "shell/form1.h"
 
 namespace hifz {
 namespace {
 
-// Only the three page names the chapter menus use are taken; anything else
+// Only the names of the chapter's own menu pages are taken; anything else
 // loads the chapter folder itself, which shows nothing.
-std::string menuPage(const std::string& menuMovie) {
-  return menuMovie == "Menu.gif" || menuMovie == "Menu2.gif" || menuMovie == "Menu3.gif"
-             ? menuMovie
-             : std::string();
+std::string menuPage(const Form1& form) {
+  const std::string& menuMovie = form.state().MenuMovie;
+  const std::optional<int> page = menuPageOf(menuMovie);
+  return page && *page <= lastMenuPage(currentChapter(form)) ? menuMovie : std::string();
 }
 
 void menu(Form1& form) {
   form[form1::Label4].setCaption("0");
   form[form1::Label5].setCaption("0");
   form.run(form1::LastRange);
-  form.reloadMovie(form[form1::flash1], form.chapterFilePath(menuPage(form.state().MenuMovie)));
+  form.reloadMovie(form[form1::flash1], form.chapterFilePath(menuPage(form)));
   form[form1::playing].setVisible(false);
 }
 

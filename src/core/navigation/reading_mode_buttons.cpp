@@ -1,5 +1,8 @@
 #include "navigation/reading_mode_buttons.h"
 
+#include <string>
+#include <string_view>
+
 #include "recitation/reading_rules.h"
 #include "shell/form1.h"
 
@@ -34,12 +37,25 @@ void wholeChapterInParts(Form1& form) {
   form.run(form1::StopIt);
 }
 
+// Every verse movie, of verses 1 to 47 and of those past them ("zz048-001.gif").
+constexpr std::string_view kEveryVerseMovie = "?-???.gif;??-???.gif;?????-???.gif";
+
+// A chapter whose whole-chapter movie would be too large has none; it is read
+// verse by verse, once, instead.
 void wholeChapter(Form1& form) {
   form.run(form1::reset);
   if (!neitherPanel(form)) return;
   showFirstMenuPage(form);
   form[form1::kind].setCaption("all");
-  form.run(form1::Command1);
+  FileListBox& files = form[form1::File1];
+  files.setPattern(std::string(kWholeChapterMovies));
+  if (files.listCount() > 0) {
+    form.run(form1::Command1);
+    return;
+  }
+  listVerseMovies(form, std::string(kEveryVerseMovie));
+  files.setListIndex(0);
+  form.run(form1::StopIt);
 }
 
 void difficultWords(Form1& form) {

@@ -1,13 +1,16 @@
 #include "recitation/verse_code.h"
 
 #include <array>
+#include <string>
 
 namespace hifz {
 namespace {
 
-// The chapter folders name verse movies by these codes; they are content, not
-// a formula to be computed.
-constexpr std::array<std::string_view, kLastCodedVerse> kVerseCodes = {
+constexpr int kOriginalVerses = 47;
+
+// The chapter folders of the original course name verse movies by these
+// codes; they are content, not a formula to be computed.
+constexpr std::array<std::string_view, kOriginalVerses> kOriginalCodes = {
     "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",                       // 1-9
     "a",  "b",  "c",  "d",  "e",  "f",  "g",  "h",  "i",  "j", "k", "l", "m",  // 10-22
     "n",  "o",  "p",  "q",  "r",  "s",  "t",  "u",  "v",  "w", "x", "y",       // 23-34
@@ -15,11 +18,23 @@ constexpr std::array<std::string_view, kLastCodedVerse> kVerseCodes = {
     "za", "zb", "zc", "zd",                                                    // 44-47
 };
 
+std::array<std::string, kLastCodedVerse> makeCodes() {
+  std::array<std::string, kLastCodedVerse> codes;
+  for (int verse = 1; verse <= kLastCodedVerse; ++verse) {
+    const std::string number = std::to_string(verse);
+    codes[verse - 1] = verse <= kOriginalVerses
+                           ? std::string(kOriginalCodes[verse - 1])
+                           : "zz" + std::string(3 - number.size(), '0') + number;
+  }
+  return codes;
+}
+
 }  // namespace
 
 std::string_view VerseCode(int verseNumber) {
+  static const std::array<std::string, kLastCodedVerse> codes = makeCodes();
   if (verseNumber < 1 || verseNumber > kLastCodedVerse) return {};
-  return kVerseCodes[verseNumber - 1];
+  return codes[verseNumber - 1];
 }
 
 }  // namespace hifz

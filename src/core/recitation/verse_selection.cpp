@@ -1,11 +1,15 @@
 #include "recitation/verse_selection.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "controls/number_text.h"
 #include "flash/fs_command.h"
+#include "navigation/content_catalog.h"
+#include "navigation/menu_pages.h"
 #include "recitation/reading_rules.h"
 #include "recitation/verse_code.h"
 #include "shell/form1.h"
@@ -13,34 +17,46 @@
 namespace hifz {
 namespace {
 
-struct PageKey {
-  std::string_view key;
-  std::string_view page;
-};
+// The keys of the original course's menus for their three pages. A chapter of
+// 97 verses or more needs those keys for its verses; its pages have only
+// "page<N>".
+constexpr int kVersesBeforePageKeys = 97;
+constexpr std::array<std::pair<std::string_view, int>, 3> kPageKeys = {{
+    {"99", 2},
+    {"98", 1},
+    {"97", 3},
+}};
+constexpr std::string_view kPageKeyPrefix = "page";
 
-constexpr std::array kPageKeys = {
-    PageKey{"99", "Menu2.gif"},
-    PageKey{"98", "Menu.gif"},
-    PageKey{"97", "Menu3.gif"},
-};
+// The verses a chapter's menu may name: its verse count when the catalog
+// gives it, else the 47 the original course's menus send.
+int lastVerseKey(const ChapterRow* chapter) {
+  constexpr int kOriginalVerses = 47;
+  return chapter != nullptr && chapter->verses > 0 ? chapter->verses : kOriginalVerses;
+}
 
 // The verse whose key the args are, exactly as the menus send it: "10" is
 // verse 10, while "01" or " 1" name no verse.
-int verseOfKey(const std::string& args) {
-  for (int verse = 1; verse <= kLastCodedVerse; ++verse)
-    if (args == std::to_string(verse)) return verse;
-  return 0;
+int verseOfKey(const std::string& args, const ChapterRow* chapter) {
+  const std::optional<int> verse = plainNumber(args);
+  return verse && *verse <= lastVerseKey(chapter) ? *verse : 0;
 }
 
-const PageKey* pageOfKey(const std::string& args) {
-  for (const PageKey& key : kPageKeys)
-    if (args == key.key) return &key;
-  return nullptr;
+std::optional<int> pageOfKey(const std::string& args, const ChapterRow* chapter) {
+  if (lastVerseKey(chapter) < kVersesBeforePageKeys) {
+    for (const auto& [key, page] : kPageKeys)
+      if (args == key) return page;
+  }
+  if (!args.starts_with(kPageKeyPrefix)) return std::nullopt;
+  const std::optional<int> page = plainNumber(std::string_view(args).substr(kPageKeyPrefix.size()));
+  if (!page || *page > lastMenuPage(chapter)) return std::nullopt;
+  return page;
 }
 
-void showPage(Form1& form, std::string_view page) {
-  form.reloadMovie(form[form1::flash1], form.chapterFilePath(page));
-  form.state().MenuMovie = std::string(page);
+void showPage(Form1& form, int page) {
+  const std::string name = menuPageName(page);
+  form.reloadMovie(form[form1::flash1], form.chapterFilePath(name));
+  form.state().MenuMovie = name;
 }
 
 void setRangeBound(Form1& form, int verse) {
@@ -58,11 +74,12 @@ void verseChosen(Form1& form, const std::string& command, const std::string& raw
   int verse = 0;
   if (isClick(command)) {
     const std::string args = lowerCased(rawArgs);
-    verse = verseOfKey(args);
+    const ChapterRow* chapter = currentChapter(form);
+    verse = verseOfKey(args, chapter);
     if (verse != 0) {
       listVerseMovies(form, std::string(VerseCode(verse)) + "-*.gif");
-    } else if (const PageKey* page = pageOfKey(args)) {
-      showPage(form, page->page);
+    } else if (const std::optional<int> page = pageOfKey(args, chapter)) {
+      showPage(form, *page);
       return;
     }
   }
