@@ -57,10 +57,10 @@ TEST(RememberedReading, WhatTheLearnerChoseIsThereInTheNextRun) {
     first.form()[form1::Image26].click();
     first.clickVerse("7");
     first.clickVerse("9");
-    EXPECT_THAT(first.kept(),
-                UnorderedElementsAre(Pair("reading/repeat", "3"), Pair("reading/pause", "2"),
-                                     Pair("reading/autoStart", "false"),
-                                     Pair("ranges/1-1.1", "7 9 drill")));
+    EXPECT_THAT(
+        first.kept(),
+        UnorderedElementsAre(Pair("reading/repeat", "3"), Pair("reading/pause", "2"),
+                             Pair("reading/autoStart", "false"), Pair("ranges/114", "7 9 drill")));
     kept = first.kept();
   }
   ProgramRun second(kept);
@@ -166,7 +166,7 @@ TEST(RememberedReading, ARangeTheChapterDoesNotHoldIsSetAsideAlone) {
     form[form1::Label9].click();
     EXPECT_THAT(run.kept(),
                 UnorderedElementsAre(Pair("reading/repeat", "5"), Pair("reading/pause", "off"),
-                                     Pair("ranges/1-1.2", "8 9 once")));
+                                     Pair("ranges/113", "8 9 once")));
   }
 }
 
@@ -186,8 +186,78 @@ TEST(RememberedReading, TheLastChapterKeptByAnEarlierVersionIsDroppedQuietly) {
     run.form()[form1::Label9].click();
     EXPECT_THAT(run.kept(),
                 UnorderedElementsAre(Pair("reading/repeat", "5"), Pair("reading/pause", "off"),
-                                     Pair("ranges/1-1.1", "7 9 once")));
+                                     Pair("ranges/114", "7 9 once")));
   }
+}
+
+struct FormerKeysCase {
+  Kept kept;
+  const char* shown;  // An Nas's range labels once it is opened
+  Kept afterAChange;  // the ranges kept after the next change
+};
+
+// Ranges kept by earlier versions under a group and a key are read as the
+// original course's chapters, and move to their chapters' numbers at the next
+// change; a range kept under the number already is the newer one.
+TEST(RememberedReading, RangesKeptUnderFormerKeysMoveToChapterNumbers) {
+  const FormerKeysCase cases[] = {
+      {{{"ranges/1-1.1", "7 9 once"}}, "7 9", {{"ranges/114", "7 9 once"}}},
+      {{{"ranges/1-1.1", "7 9 once"}, {"ranges/114", "8 9 drill"}},
+       "8 9",
+       {{"ranges/114", "8 9 drill"}}},
+      {{{"ranges/2-2.5", "1 3 endless"}, {"ranges/1-2.8", "2 4 once"}},
+       "0 0",
+       {{"ranges/79", "1 3 endless"}, {"ranges/100", "2 4 once"}}},
+      {{{"ranges/78", "1 40 once"}}, "0 0", {{"ranges/78", "1 40 once"}}},
+  };
+  for (const FormerKeysCase& c : cases) {
+    SCOPED_TRACE(c.kept.begin()->first);
+    ProgramRun run(c.kept);
+    EXPECT_THAT(run.program.settings.discarded, IsEmpty());
+    run.openChapter("1");
+    Form1& form = run.form();
+    EXPECT_EQ(form[form1::Label4].caption() + " " + form[form1::Label5].caption(), c.shown);
+    EXPECT_EQ(run.program.settings.writes, 0);
+    form[form1::Label9].click();
+    Kept expected = c.afterAChange;
+    expected.emplace("reading/repeat", "2");
+    expected.emplace("reading/pause", "off");
+    EXPECT_EQ(run.kept(), expected);
+  }
+}
+
+TEST(RememberedReading, ARangeKeyMustNameAChapter) {
+  for (const char* key : {"ranges/0", "ranges/115", "ranges/078", "ranges/1-1.16", "ranges/"}) {
+    SCOPED_TRACE(key);
+    ProgramRun run(Kept{{key, "1 2 once"}});
+    EXPECT_EQ(run.program.settings.discarded.size(), 1U);
+  }
+}
+
+// Content with a catalog of its own finds a chapter's range by the chapter's
+// number, whatever group and key the catalog gives it.
+TEST(RememberedReading, AChaptersRangeFollowsItsNumberIntoAnotherCatalog) {
+  TestProgram program;
+  program.settings.kept = {{"ranges/114", "2 5 drill"}, {"ranges/1-1.2", "1 3 once"}};
+  program.files.addFile(kData + "catalog.txt",
+                        "hifz-catalog\t1\ngroup\t30\tlist30.gif\tجزء عم\n"
+                        "chapter\t1\t113 Al-Falaq\t113\tالفلق\t5\n"
+                        "chapter\t2\t114 An-Nas\t114\tالناس\t6\n");
+  for (const std::string folder : {"30\\113 Al-Falaq\\", "30\\114 An-Nas\\"})
+    for (const std::string name : {"menu.gif", "1-1.gif", "5-1.gif"})
+      program.files.addFile(kData + folder + name);
+  program.load();
+  ASSERT_THAT(program.diagnostics.lines, IsEmpty());
+  Form1& form = *program.form;
+  program.slot(form1::verses1).raiseFSCommand("click", "2");
+  EXPECT_EQ(form[form1::Label4].caption() + " " + form[form1::Label5].caption(), "2 5");
+  program.slot(form1::verses1).raiseFSCommand("click", "1");
+  EXPECT_EQ(form[form1::Label4].caption() + " " + form[form1::Label5].caption(), "1 3");
+  form[form1::Image26].click();
+  program.slot(form1::flash1).raiseFSCommand("click", "1");
+  program.slot(form1::flash1).raiseFSCommand("click", "5");
+  EXPECT_EQ(program.settings.kept,
+            (Kept{{"ranges/114", "2 5 drill"}, {"ranges/113", "1 5 drill"}}));
 }
 
 TEST(RememberedReading, KeysOfOtherPartsOfTheProgramAreLeftAlone) {

@@ -3,9 +3,11 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "controls/number_text.h"
 #include "navigation/chapter_catalog.h"
+#include "navigation/content_catalog.h"
 #include "recitation/chapter_verses.h"
 #include "recitation/repetition_settings.h"
 #include "shell/form1.h"
@@ -33,21 +35,29 @@ bool isDigit(std::string_view text, char lowest) {
   return text.size() == 1 && text[0] >= lowest && text[0] <= '9';
 }
 
-// A chapter is kept as its group and its key in the group's list: "1-1.1".
-std::string chapterKey(const ChapterRow& chapter) {
-  return std::string(chapter.group) + "." + std::string(chapter.key);
+// A chapter's range is kept under its number in the Quran: "ranges/114".
+std::string rangeKey(const ChapterRow& chapter) {
+  return std::string(kRanges) + std::to_string(chapter.number);
 }
 
-const ChapterRow* chapterOfKey(std::string_view key) {
+bool isChapterNumber(std::string_view text) {
+  constexpr int kChapters = 114;
+  const std::optional<int> number = plainNumber(text);
+  return number && *number <= kChapters;
+}
+
+// Earlier versions kept a chapter as its group and its key in the group's
+// list, "1-1.1", which only the original course's catalog gives a meaning.
+const ChapterRow* chapterOfFormerKey(std::string_view key) {
   const std::size_t dot = key.find('.');
   if (dot == std::string_view::npos) return nullptr;
   return fixedCatalog().findChapter(key.substr(0, dot), key.substr(dot + 1));
 }
 
-std::optional<std::string> currentChapterKey(const Form1& form) {
-  for (const ChapterRow& chapter : chapterCatalog())
-    if (ChapterFolder(chapter) == form.state().CurrentChapter) return chapterKey(chapter);
-  return std::nullopt;
+std::optional<std::string> currentRangeKey(const Form1& form) {
+  const ChapterRow* chapter = currentChapter(form);
+  if (chapter == nullptr) return std::nullopt;
+  return rangeKey(*chapter);
 }
 
 struct KeptRange {
@@ -78,7 +88,8 @@ std::optional<std::string> nonsenseIn(const std::string& key, const std::string&
   } else if (key == kAutoStart) {
     sound = value == "true" || value == "false";
   } else if (key.starts_with(kRanges)) {
-    sound = chapterOfKey(std::string_view(key).substr(kRanges.size())) != nullptr &&
+    const std::string_view chapter = std::string_view(key).substr(kRanges.size());
+    sound = (isChapterNumber(chapter) || chapterOfFormerKey(chapter) != nullptr) &&
             parseRange(value).has_value();
   } else if (key.starts_with("reading/") || key.starts_with("chapters/")) {
     sound = false;
@@ -109,6 +120,7 @@ void RememberedReading::recall(Form1& form, PollPeriod& period) {
       return;
     }
   }
+  moveFormerRangeKeys(store);
   if (const auto repeat = kept_.find(std::string(kRepeat)); repeat != kept_.end())
     form[form1::Repeat].setText(repeat->second);
   if (const auto pause = kept_.find(std::string(kPause)); pause != kept_.end())
@@ -117,15 +129,40 @@ void RememberedReading::recall(Form1& form, PollPeriod& period) {
     form[form1::Check1].setValue(autoStart->second == "true" ? 1 : 0);
 }
 
+void RememberedReading::moveFormerRangeKeys(SettingsStore& store) {
+  for (auto kept = kept_.begin(); kept != kept_.end();) {
+    const std::string& key = kept->first;
+    const ChapterRow* chapter =
+        key.starts_with(kRanges) ? chapterOfFormerKey(key.substr(kRanges.size())) : nullptr;
+    if (chapter == nullptr) {
+      ++kept;
+      continue;
+    }
+    // A range kept under the chapter's number already is the newer one.
+    if (kept_.try_emplace(rangeKey(*chapter), kept->second).second)
+      formerKeys_.emplace(rangeKey(*chapter), key);
+    store.forget(key);
+    kept = kept_.erase(kept);
+  }
+}
+
 void RememberedReading::recallRange(Form1& form) {
-  const std::optional<std::string> chapter = currentChapterKey(form);
+  const std::optional<std::string> chapter = currentRangeKey(form);
   if (!chapter) return;
-  const auto kept = kept_.find(std::string(kRanges) + *chapter);
+  const auto kept = kept_.find(*chapter);
   std::optional<KeptRange> range = kept == kept_.end() ? std::nullopt : parseRange(kept->second);
   if (range) {
     // A range is only known to fit its chapter once the chapter's folder is read.
     if (const std::optional<std::string> why = outsideChapter(form, range->bounds)) {
-      form.platform().settings.discardValue(kept->first, *why);
+      // The user knows the range by the key the settings file holds it under.
+      const auto former = formerKeys_.find(*chapter);
+      SettingsStore& store = form.platform().settings;
+      if (former == formerKeys_.end()) {
+        store.discardValue(*chapter, *why);
+      } else {
+        store.discardValue(former->second, *why);
+        formerKeys_.erase(former);
+      }
       kept_.erase(kept);
       range.reset();
     }
@@ -156,11 +193,11 @@ void RememberedReading::rememberAutoStart(Form1& form) {
 }
 
 void RememberedReading::rangeStarted(Form1& form, VerseRange bounds) {
-  const std::optional<std::string> chapter = currentChapterKey(form);
+  const std::optional<std::string> chapter = currentRangeKey(form);
   if (!chapter || bounds.first < 1) return;
   for (const auto& [way, name] : kRangeWays) {
     if (way == rangeWay(form)) {
-      keep(form, std::string(kRanges) + *chapter,
+      keep(form, *chapter,
            numberText(bounds.first) + " " + numberText(bounds.last) + " " + std::string(name));
     }
   }
@@ -172,7 +209,11 @@ void RememberedReading::keep(Form1& form, const std::string& key, const std::str
     if (kept->second == value) return;
     kept->second = value;
   }
-  form.platform().settings.setValue(key, value);
+  SettingsStore& store = form.platform().settings;
+  // Ranges read under their former keys are written under their chapters' numbers.
+  for (const auto& [moved, former] : std::exchange(formerKeys_, {}))
+    if (moved != key && kept_.contains(moved)) store.setValue(moved, kept_.at(moved));
+  store.setValue(key, value);
 }
 
 void wireRememberedReading(Form1& form, const std::shared_ptr<PollPeriod>& period,

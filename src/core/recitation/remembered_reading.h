@@ -10,13 +10,17 @@
 namespace hifz {
 
 class Form1;
+class SettingsStore;
 
 /// What the program keeps of the learner's way of reading between runs: the
 /// repeat count, pause mode and its seconds, the auto-start option and each
 /// chapter's last range with its way of reading (once, without end, or
-/// drilled). Kept settings that make no sense are set aside whole; the program
-/// starts as if none were kept. A range its chapter does not hold is set aside
-/// alone when the chapter is opened.
+/// drilled), each range under its chapter's number. Kept settings that make
+/// no sense are set aside whole; the program starts as if none were kept. A
+/// range its chapter does not hold is set aside alone when the chapter is
+/// opened. Ranges that earlier versions kept under a group and a key
+/// ("ranges/1-1.1") are read as the original course's chapters and written
+/// under their numbers at the next change.
 class RememberedReading {
  public:
   /// At start: the kept repeat count, pause and auto-start.
@@ -32,8 +36,12 @@ class RememberedReading {
 
  private:
   void keep(Form1& form, const std::string& key, const std::string& value);
+  void moveFormerRangeKeys(SettingsStore& store);
 
   std::map<std::string, std::string> kept_;
+  // Ranges read under a former key and not yet written under their new one:
+  // new key, former key.
+  std::map<std::string, std::string> formerKeys_;
 };
 
 /// `Recall`, `RecallRange` and `Remember`, and the auto-start option
