@@ -339,7 +339,8 @@ def remembered(program):
     expect_clean_exit(program)
     kept = settings_file(program)
     print("kept:\n" + kept)
-    for line in ("repeat=3", "pause=2", f"{chapter['group']}.{chapter['key']}=2 3 once"):
+    # A chapter's range is kept under its number in the Quran.
+    for line in ("repeat=3", "pause=2", f"\n{chapter['number']}=2 3 once"):
         check(line in kept, f"the settings file does not hold {line}")
 
     program.start()

@@ -176,6 +176,7 @@ QJsonObject chapter(const hifz::content::ChapterPlan& plan) {
   }
   return {{"group", QString::fromStdString(std::string(plan.chapter.group))},
           {"key", QString::fromStdString(std::string(plan.chapter.key))},
+          {"number", plan.chapter.surah},
           {"folder", QString::fromStdString(hifz::content::relativeFolder(plan.chapter))},
           {"verses", static_cast<int>(plan.text.verses.size())},
           {"objectives", QString::fromStdU16String(hifz::content::objectivesText(plan))},
