@@ -53,7 +53,7 @@ TEST_F(ChapterScreen, WholeChapterInPartsReadsEveryVerseMovieFromTheFirst) {
   EXPECT_THAT(calls, ElementsAre("reset", "StopIt"));
   EXPECT_THAT(flash1().loads, ElementsAre(kBlank, kChapter + "menu.gif"));
   EXPECT_EQ(form()[form1::kind].caption(), "all");
-  EXPECT_EQ(form()[form1::File1].pattern(), "?-???.gif;??-???.gif");
+  EXPECT_EQ(form()[form1::File1].pattern(), "?-???.gif;??-???.gif;?????-???.gif");
   EXPECT_EQ(selected, "1-001.gif");
 }
 

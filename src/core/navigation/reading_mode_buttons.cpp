@@ -26,19 +26,19 @@ void verseInBreaths(Form1& form) {
   form[form1::Picture3].setVisible(true);
 }
 
+// Every verse movie, of verses 1 to 47 and of those past them ("zz048-001.gif").
+constexpr std::string_view kEveryVerseMovie = "?-???.gif;??-???.gif;?????-???.gif";
+
 void wholeChapterInParts(Form1& form) {
   form.run(form1::reset);
   if (!neitherPanel(form)) return;
   showFirstMenuPage(form);
   form[form1::kind].setCaption("all");
   FileListBox& files = form[form1::File1];
-  listVerseMovies(form, "?-???.gif;??-???.gif");
+  listVerseMovies(form, std::string(kEveryVerseMovie));
   files.setListIndex(0);
   form.run(form1::StopIt);
 }
-
-// Every verse movie, of verses 1 to 47 and of those past them ("zz048-001.gif").
-constexpr std::string_view kEveryVerseMovie = "?-???.gif;??-???.gif;?????-???.gif";
 
 // A chapter whose whole-chapter movie would be too large has none; it is read
 // verse by verse, once, instead.
