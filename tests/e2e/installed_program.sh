@@ -23,7 +23,8 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" >/d
 for file in bin/hifz lib/hifz/ruffle/ruffle.js "share/hifz/2 blank.gif" share/hifz/data/topmenu.gif \
   "share/hifz/data/1-1/An Nas/menu.gif" share/icons/hicolor/scalable/apps/"$app_id".svg \
   share/icons/hicolor/{16x16,32x32,48x48,256x256}/apps/"$app_id".png \
-  share/doc/hifz/copyright share/doc/hifz/ruffle/LICENSE_MIT share/doc/hifz/quran-json/LICENSE.txt; do
+  share/doc/hifz/copyright share/doc/hifz/ruffle/LICENSE_MIT share/doc/hifz/quran-json/LICENSE.txt \
+  share/doc/hifz/quran-meta/LICENSE; do
   [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
 

@@ -27,6 +27,7 @@ lame --quiet -b 64 verse.wav verse.mp3
 for verse in 1 2 3 4 5 6; do cp verse.mp3 "reciter/114$(printf %03d $verse).mp3"; done
 for verse in 1 2 3 4 5; do cp verse.mp3 "reciter/113$(printf %03d $verse).mp3"; done
 for verse in 1 2 3 4 5 6 7; do cp verse.mp3 "reciter/001$(printf %03d $verse).mp3"; done
+cp verse.mp3 reciter/078001.mp3
 (cd reciter && zip -q ../reciter.zip ./*.mp3)
 
 for example in "${examples[@]}"; do
@@ -34,7 +35,8 @@ for example in "${examples[@]}"; do
   bash -c "$example" >"$work/out.log" 2>&1 || { cat "$work/out.log" >&2; fail "failed: $example"; }
   tail -n1 "$work/out.log"
 done
-for made in "$HOME/.local/share/hifz/data/1-1/An Nas/1-001.gif" "my-content/data/1-1/Al Fatihah/7-001.gif"; do
+for made in "$HOME/.local/share/hifz/data/1-1/An Nas/1-001.gif" "my-content/data/1-1/Al Fatihah/7-001.gif" \
+  "two-parts/data/2-2/078 An-Naba/1-001.gif" two-parts/data/catalog.txt; do
   [ -f "$made" ] || fail "$made was not made"
 done
 echo "every example of the README ran"

@@ -3,8 +3,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <map>
+#include <numeric>
+
+#include "recitation/verse_code.h"
 #include "sample_content/content_error.h"
 #include "sample_content/content_writer.h"
+#include "sample_content/menu_movies.h"
 #include "sample_content/quran_text.h"
 
 namespace hifz::content {
@@ -15,7 +20,7 @@ using ::testing::ElementsAre;
 // A made-up chapter of `verses` short verses of three words; `longer` gives
 // chosen verses other texts.
 ChapterText chapterOf(int verses, const std::map<int, QString>& longer = {}) {
-  ChapterText text{1, QString::fromUtf8("الاختبار"), false, {}};
+  ChapterText text{1, QString::fromUtf8("الاختبار"), false, {}, "Al-Ikhtibar"};
   for (int verse = 1; verse <= verses; ++verse) {
     const auto it = longer.find(verse);
     text.verses.append(it != longer.end() ? it->second : QString::fromUtf8("قل هو الله"));
@@ -79,6 +84,46 @@ TEST(ChapterPlan, MenuPagesHoldTwentyVersesAndCarryThePageKeysOfTheirNeighbours)
   }
 }
 
+// A long chapter's pages each carry a strip that reaches every other page with
+// "page<N>", and no "98", "99" or "97", which would name its verses.
+TEST(ChapterPlan, ALongChapterPagesThroughANumberedStripThatReachesEveryPage) {
+  struct Case {
+    int verses;
+    int pages;
+    bool strip;
+  };
+  for (const Case& c : {Case{60, 3, false}, Case{61, 4, true}, Case{96, 5, true}, Case{97, 5, true},
+                        Case{286, 15, true}}) {
+    SCOPED_TRACE(c.verses);
+    std::map<int, int> frames;
+    for (int verse = 1; verse <= c.verses; ++verse) frames.emplace(verse, 40);
+    const ChapterPlan plan = planRecitedChapter(catalog()[0], chapterOf(c.verses), frames);
+    ASSERT_EQ(plan.menuPages.size(), static_cast<std::size_t>(c.pages));
+    EXPECT_EQ(plan.menuPages.back().fileName,
+              c.pages == 1 ? "menu.gif" : "Menu" + std::to_string(c.pages) + ".gif");
+    std::vector<int> verses;
+    for (const MenuPage& page : plan.menuPages) {
+      std::vector<std::string> pageKeys;
+      for (const MenuButton& button : chapterMenuButtons(page)) {
+        if (button.key.starts_with("page")) {
+          pageKeys.push_back(button.key);
+        } else if (button.key != page.previousKey && button.key != page.nextKey) {
+          verses.push_back(std::stoi(button.key));
+        }
+      }
+      std::vector<std::string> others;
+      for (int number = 1; number <= c.pages && c.strip; ++number) {
+        if (number != page.number) others.push_back(pageKey(number));
+      }
+      EXPECT_EQ(pageKeys, others) << "page " << page.number;
+      EXPECT_EQ(page.previousKey.empty() && page.nextKey.empty(), c.strip);
+    }
+    std::vector<int> all(static_cast<std::size_t>(c.verses));
+    std::iota(all.begin(), all.end(), 1);
+    EXPECT_EQ(verses, all) << "every verse once, in order";
+  }
+}
+
 TEST(ChapterPlan, TheLongestVerseOfFourWordsOrMoreIsReadInTwoBalancedBreaths) {
   const QString longest = QString::fromUtf8("كتاب كتاب كتاب كتاب كتاب كتابكتاب");
   const ChapterPlan plan = planChapter(0, chapterOf(6, {{2, wordsOf(4)}, {5, longest}}));
@@ -126,7 +171,7 @@ TEST(ChapterPlan, EveryFifthChapterOfTheCatalogHasNoOthmaniPage) {
 }
 
 TEST(ChapterPlan, MoreVersesThanHaveCodesIsRefused) {
-  EXPECT_THROW(planChapter(0, chapterOf(48)), ContentError);
+  EXPECT_THROW(planChapter(0, chapterOf(kLastCodedVerse + 1)), ContentError);
 }
 
 TEST(ChapterPlan, TheRealTextGivesEachCatalogChapterItsVerses) {

@@ -37,7 +37,7 @@ void expectCoveringMp3Movie(const MovieFacts& facts) {
 
 TEST_F(RecitedBuildTest, EveryVerseMovieCarriesItsFileAsItIsAndLastsAsLong) {
   for (const ToneVerse& verse : toneVerses()) {
-    if (verse.surah < 111) continue;  // chapters the program does not carry
+    if (verse.surah < 111) continue;  // chapters left out of the original course
     SCOPED_TRACE(verse.fileName());
     const fs::path source = recitation() / verse.fileName();
     const auto facts = factsOf(chapterFolder(fromFolder(), verse.surah) /
@@ -101,13 +101,12 @@ TEST_F(RecitedBuildTest, MissingVersesAndFilesThatAreNotMp3AreToldAndTheRestIsBu
   EXPECT_THAT(problems, HasSubstr("reciter/112002.mp3: not usable MP3"));
   EXPECT_THAT(problems, HasSubstr("1-1/Al Falaq (113): verse 4 missing"));
   EXPECT_THAT(problems, HasSubstr("1-1/Iklas (112): verse 2 missing"));
-  EXPECT_THAT(problems, HasSubstr("1 file of chapters the program does not carry"));
+  EXPECT_THAT(problems, HasSubstr("1 file of chapters not chosen"));
   const content::BuildSummary& summary = fromFolder().summary;
   ASSERT_EQ(summary.skipped.size(), 1u);
   EXPECT_EQ(summary.skipped[0].name, (recitation() / kNotMp3Verse).string());
   EXPECT_THAT(summary.skipped[0].why, HasSubstr("not usable MP3 (no MP3 frame found)"));
-  EXPECT_THAT(summary.notes,
-              ElementsAre("1 file of chapters the program does not carry left aside"));
+  EXPECT_THAT(summary.notes, ElementsAre("1 file of chapters not chosen left aside"));
 
   const auto falaq = factsOf(chapterFolder(fromFolder(), 113) / "menu.gif");
   ASSERT_TRUE(falaq);
@@ -139,6 +138,8 @@ TEST_F(RecitedBuildTest, TheLayoutIsTheSampleContentsForTheChaptersThatHaveVerse
   }
   std::sort(chapters.begin(), chapters.end());
   EXPECT_THAT(chapters, ElementsAre("1-1/Al Falaq", "1-1/An Nas", "1-1/Iklas", "1-1/al masad"));
+  // Part of the original course: the fixed catalog says what it holds.
+  EXPECT_FALSE(fs::exists(out / "data" / "catalog.txt"));
 }
 
 TEST_F(RecitedBuildTest, A8kHzVerseIsConvertedToJoinA44kHzChapter) {
@@ -274,15 +275,30 @@ TEST_F(RecitedBuildTest, TheCommandExplainsItselfAndRefusesWhatItCannotDo) {
   const Outcome help = runBuildContent({"--help"}, bare);
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_EQ(help.err, "");
-  for (const char* word : {"SSSAAA.mp3", "--force", "--chapters", "zip", "2 blank.gif"}) {
+  for (const char* word :
+       {"SSSAAA.mp3", "--force", "--chapters", "--parts", "zip", "2 blank.gif", "catalog.txt"}) {
     EXPECT_THAT(help.out, HasSubstr(word));
   }
   EXPECT_EQ(runBuildContent({}).exitCode, 2);
   QTemporaryDir dir;
-  const Outcome other = runBuildContent(
-      {"--chapters", "2", QString::fromStdString(recitation().string()), dir.filePath("out")});
-  EXPECT_EQ(other.exitCode, 1);
-  EXPECT_THAT(other.err, HasSubstr("not one the program carries"));
+  const std::pair<QStringList, const char*> refused[] = {
+      {{"--chapters", "115"}, "--chapters: \"115\" goes past the last chapter"},
+      {{"--chapters", "5-3"}, "--chapters: \"5-3\" runs backwards"},
+      {{"--parts", "0"}, "--parts: \"0\" is not a part"},
+      {{"--chapters", "1", "--parts", "junk"}, "--parts: \"junk\" is not a part"},
+  };
+  for (const auto& [options, why] : refused) {
+    SCOPED_TRACE(options.join(' ').toStdString());
+    const Outcome outcome = runBuildContent(
+        options + QStringList{QString::fromStdString(recitation().string()), dir.filePath("out")});
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_THAT(outcome.err, HasSubstr(why));
+    EXPECT_FALSE(fs::exists(dir.filePath("out").toStdString()));
+  }
+  const Outcome none = runBuildContent(
+      {"--chapters", "109", QString::fromStdString(recitation().string()), dir.filePath("out")});
+  EXPECT_EQ(none.exitCode, 1);
+  EXPECT_THAT(none.err, HasSubstr("holds no usable verse of the chosen chapters"));
   EXPECT_FALSE(fs::exists(dir.filePath("out").toStdString()));
 }
 

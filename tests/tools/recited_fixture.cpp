@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "recitation_files.h"
+#include "sample_content/catalog.h"
 #include "sample_content/quran_text.h"
 
 namespace hifz::testing {
@@ -27,7 +28,17 @@ fs::path RecitedBuildTest::recitation() {
 }
 
 const Built& RecitedBuildTest::fromFolder() {
-  static const Built built = build(recitation(), root() / "from folder");
+  static const Built built = [] {
+    std::vector<int> original;
+    for (const content::CatalogChapter& chapter : content::catalog())
+      original.push_back(chapter.surah);
+    return build(recitation(), root() / "from folder", original);
+  }();
+  return built;
+}
+
+const Built& RecitedBuildTest::everyChapter() {
+  static const Built built = build(recitation(), root() / "every chapter");
   return built;
 }
 
@@ -47,8 +58,11 @@ Built RecitedBuildTest::build(const fs::path& audio, const fs::path& out, std::v
 }
 
 fs::path RecitedBuildTest::chapterFolder(const Built& built, int surah) {
-  static const std::map<int, std::string> kFolders = {
-      {114, "1-1/An Nas"}, {113, "1-1/Al Falaq"}, {112, "1-1/Iklas"}, {111, "1-1/al masad"}};
+  static const std::map<int, std::string> kFolders = {{114, "1-1/An Nas"},
+                                                      {113, "1-1/Al Falaq"},
+                                                      {112, "1-1/Iklas"},
+                                                      {111, "1-1/al masad"},
+                                                      {2, "1/002 Al-Baqarah"}};
   return built.out / "data" / kFolders.at(surah);
 }
 

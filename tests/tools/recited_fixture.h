@@ -21,12 +21,14 @@ struct Built {
 };
 
 /// The tone recitation, written once per test program, and the content built
-/// from its folder.
+/// from its folder: of the original course's chapters, laid out as always,
+/// and of every chapter it has files of, Al Baqarah's verse 1 included.
 class RecitedBuildTest : public ::testing::Test {
  protected:
   static std::filesystem::path root();
   static std::filesystem::path recitation();
   static const Built& fromFolder();
+  static const Built& everyChapter();
 
   /// Builds with the Quran text the tests use, gathering what is told.
   static Built build(const std::filesystem::path& audio, const std::filesystem::path& out,

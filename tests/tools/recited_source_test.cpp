@@ -93,10 +93,10 @@ TEST_F(RecitedBuildTest, AZipFileGivesWhatTheFolderGivesWhereverItsFilesLie) {
     }
 
     const Built built = build(root / "reciter.zip", root / "out");
-    const std::vector<std::string> files = filesUnder(fromFolder().out);
+    const std::vector<std::string> files = filesUnder(everyChapter().out);
     ASSERT_EQ(filesUnder(built.out), files);
     for (const std::string& file : files) {
-      EXPECT_TRUE(readBytes(fromFolder().out / file) == readBytes(built.out / file)) << file;
+      EXPECT_TRUE(readBytes(everyChapter().out / file) == readBytes(built.out / file)) << file;
     }
     std::vector<std::string> problems;
     for (const std::string& problem : built.problems) {
@@ -104,7 +104,7 @@ TEST_F(RecitedBuildTest, AZipFileGivesWhatTheFolderGivesWhereverItsFilesLie) {
                                   recitation().string() + "/"));
     }
     // Chapters are built side by side, so their problems come in any order.
-    EXPECT_EQ(sorted(problems), sorted(fromFolder().problems));
+    EXPECT_EQ(sorted(problems), sorted(everyChapter().problems));
   }
 }
 

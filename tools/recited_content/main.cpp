@@ -4,12 +4,16 @@
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "recited_content/chapter_choice.h"
 #include "recited_content/progress.h"
 #include "recited_content/quiet_runtime_folder.h"
 #include "recited_content/recited_build.h"
@@ -26,21 +30,30 @@ constexpr const char* kAbout =
     "with one MP3 per verse named SSSAAA.mp3 (chapter and verse, \"114001.mp3\" for An Nas 1).\n"
     "OUT receives \"2 blank.gif\" and the data folder; put both beside the program.\n"
     "Each verse movie carries its MP3 as it is and shows the verse's text; the whole-chapter\n"
-    "movie joins them (a verse of another rate or channel count is converted for it).\n"
+    "movie joins them (a verse of another rate or channel count is converted for it) while it\n"
+    "stays under 20 MB. Chapters of the original course keep its four groups; any other\n"
+    "chapter joins the group of the part it begins in, and data/catalog.txt lists them all.\n"
     "Missing verses are named and left out of their chapter's menu; files that cannot be read\n"
     "or are not MP3 are named and skipped. OUT is made beside itself and appears whole or not\n"
     "at all; one that is there is left alone unless --force is given, which replaces only an\n"
     "empty folder or one holding just \"data\" and \"2 blank.gif\".\n"
     "Exit status: 0 when OUT was made, 1 when nothing was, 2 for a wrong command line.";
 
-bool readChapters(const QString& text, std::vector<int>& surahs) {
-  for (const QString& part : text.split(',', Qt::SkipEmptyParts)) {
-    bool number = false;
-    const int surah = part.trimmed().toInt(&number);
-    if (!number) return false;
-    surahs.push_back(surah);
+// The chapters --chapters and --parts chose together; false, with the
+// problem told, when either is wrong.
+bool readChoice(const QCommandLineParser& parser, const QCommandLineOption& option,
+                hifz::content::ChapterChoice (*read)(std::string_view), std::vector<int>& surahs) {
+  if (!parser.isSet(option)) return true;
+  const hifz::content::ChapterChoice choice = read(parser.value(option).toStdString());
+  if (!choice.problem.empty()) {
+    std::fprintf(stderr, "hifz-build-content: --%s: %s\n", qPrintable(option.names().front()),
+                 choice.problem.c_str());
+    return false;
   }
-  return !surahs.empty();
+  for (const int surah : choice.surahs) {
+    if (std::find(surahs.begin(), surahs.end(), surah) == surahs.end()) surahs.push_back(surah);
+  }
+  return true;
 }
 
 // "1 chapter", "2 chapters".
@@ -66,12 +79,20 @@ int main(int argc, char* argv[]) {
       "force",
       "Replace OUT when it is there and empty or holds only \"data\" and \"2 blank.gif\".");
   const QCommandLineOption chaptersOption(
-      "chapters", "Build only these chapters, by number: 114,113,1 (the others are left out).",
+      "chapters",
+      "Build only these chapters, by number from 1 to 114, with ranges: 78-114,1 (the others "
+      "are left out). Without it or --parts: the 37 chapters of the original course (1 and 79 "
+      "to 114) and every other chapter AUDIO has a file of.",
+      "list");
+  const QCommandLineOption partsOption(
+      "parts",
+      "Build only whole parts (juz'), by number from 1 to 30, with ranges: 30,29 builds every "
+      "chapter that has a verse in them. With --chapters, both are built.",
       "list");
   const QCommandLineOption quranJson(
       "quran-json", "The chapters folder of the npm package quran-json.", "folder",
       QString::fromStdString(hifz::content::defaultChaptersFolder().string()));
-  parser.addOptions({force, chaptersOption, quranJson});
+  parser.addOptions({force, chaptersOption, partsOption, quranJson});
   parser.addPositionalArgument("AUDIO", "Folder or zip file of SSSAAA.mp3 files.");
   parser.addPositionalArgument("OUT", "The folder to make.");
   // Parsed rather than processed: process() leaves by exit(), past the
@@ -87,11 +108,13 @@ int main(int argc, char* argv[]) {
   }
 
   hifz::content::BuildRequest request;
-  if (!parsed || parser.positionalArguments().size() != 2 ||
-      (parser.isSet(chaptersOption) &&
-       !readChapters(parser.value(chaptersOption), request.surahs))) {
+  if (!parsed || parser.positionalArguments().size() != 2) {
     if (!parsed) std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
     std::fprintf(stderr, "%s\n", qPrintable(parser.helpText()));
+    return 2;
+  }
+  if (!readChoice(parser, chaptersOption, hifz::content::chaptersNamed, request.surahs) ||
+      !readChoice(parser, partsOption, hifz::content::chaptersOfParts, request.surahs)) {
     return 2;
   }
   request.audio = parser.positionalArguments()[0].toStdString();

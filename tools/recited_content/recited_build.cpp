@@ -4,6 +4,7 @@
 #include <exception>
 #include <map>
 #include <mutex>
+#include <set>
 #include <thread>
 
 #include "recited_content/build_report.h"
@@ -11,7 +12,10 @@
 #include "recited_content/recitation_source.h"
 #include "recited_content/recited_chapter.h"
 #include "sample_content/catalog.h"
+#include "sample_content/catalog_file.h"
+#include "sample_content/content_groups.h"
 #include "sample_content/content_writer.h"
+#include "sample_content/groups_menu.h"
 #include "sample_content/page_movies.h"
 #include "sample_content/quran_text.h"
 
@@ -20,19 +24,30 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::size_t> chosenChapters(const std::vector<int>& surahs) {
-  std::vector<std::size_t> chosen;
-  for (std::size_t i = 0; i < catalog().size(); ++i) {
-    if (surahs.empty() ||
-        std::find(surahs.begin(), surahs.end(), catalog()[i].surah) != surahs.end()) {
-      chosen.push_back(i);
+constexpr int kChapters = 114;
+
+// The chapters asked for, in menu order; by default the original course and
+// every chapter AUDIO has a file of.
+std::vector<CatalogChapter> chosenChapters(const std::vector<ContentGroup>& groups,
+                                           const std::vector<int>& surahs,
+                                           const RecitationSource& source) {
+  for (const int surah : surahs) {
+    if (surah < 1 || surah > kChapters) {
+      throw ContentError("there is no chapter " + std::to_string(surah) +
+                         " (the Quran's are 1 to 114)");
     }
   }
-  for (const int surah : surahs) {
-    if (std::none_of(catalog().begin(), catalog().end(),
-                     [&](const CatalogChapter& chapter) { return chapter.surah == surah; })) {
-      throw ContentError("chapter " + std::to_string(surah) +
-                         " is not one the program carries (it has 1 and 79 to 114)");
+  std::set<int> wanted(surahs.begin(), surahs.end());
+  if (surahs.empty()) {
+    for (const CatalogChapter& chapter : catalog()) wanted.insert(chapter.surah);
+    for (const VerseFile& file : source.verses()) {
+      if (file.surah >= 1 && file.surah <= kChapters) wanted.insert(file.surah);
+    }
+  }
+  std::vector<CatalogChapter> chosen;
+  for (const ContentGroup& group : groups) {
+    for (const CatalogChapter& chapter : group.chapters) {
+      if (wanted.contains(chapter.surah)) chosen.push_back(chapter);
     }
   }
   return chosen;
@@ -44,18 +59,23 @@ std::string numberList(const std::vector<int>& numbers) {
   return list;
 }
 
-// The verse files of each chapter of the catalog; the rest is told of.
+// The verse files of each chosen chapter; the rest is told of.
 std::map<int, VerseFiles> filesByChapter(const RecitationSource& source,
                                          const std::vector<ChapterText>& texts,
+                                         const std::vector<CatalogChapter>& chosen,
                                          BuildReport& report) {
   std::map<int, VerseFiles> byChapter;
   int elsewhere = 0;
   for (const VerseFile& file : source.verses()) {
-    const auto text = std::find_if(texts.begin(), texts.end(),
-                                   [&](const ChapterText& t) { return t.surah == file.surah; });
-    if (text == texts.end()) {
+    if (file.surah < 1 || file.surah > kChapters) {
+      report.skipped(file.name, "there is no chapter " + std::to_string(file.surah));
+      continue;
+    }
+    const ChapterText& text = texts[static_cast<std::size_t>(file.surah - 1)];
+    if (std::none_of(chosen.begin(), chosen.end(),
+                     [&](const CatalogChapter& c) { return c.surah == file.surah; })) {
       ++elsewhere;
-    } else if (file.verse < 1 || file.verse > text->verses.size()) {
+    } else if (file.verse < 1 || file.verse > text.verses.size()) {
       report.skipped(file.name, "chapter " + std::to_string(file.surah) + " has no verse " +
                                     std::to_string(file.verse));
     } else {
@@ -67,14 +87,14 @@ std::map<int, VerseFiles> filesByChapter(const RecitationSource& source,
   }
   if (elsewhere > 0) {
     report.note(std::to_string(elsewhere) + (elsewhere > 1 ? " files" : " file") +
-                " of chapters the program does not carry left aside");
+                " of chapters not chosen left aside");
   }
   return byChapter;
 }
 
 // Builds the chosen chapters on as many threads as there are processors,
 // telling of each; the first failure ends them all and is thrown.
-void buildChapters(const std::vector<std::size_t>& chosen, const std::vector<ChapterText>& texts,
+void buildChapters(const std::vector<CatalogChapter>& chosen, const std::vector<ChapterText>& texts,
                    const std::map<int, VerseFiles>& files, const ChapterBuilder& builder,
                    BuildReport& report, BuildSummary& summary) {
   std::mutex queue;
@@ -90,14 +110,14 @@ void buildChapters(const std::vector<std::size_t>& chosen, const std::vector<Cha
         const std::lock_guard lock(queue);
         if (failure || next == chosen.size()) break;
         job = next++;
-        report.started(chapterName(catalog()[chosen[job]]), done, total);
+        report.started(chapterName(chosen[job]), done, total);
       }
       try {
-        const std::size_t index = chosen[job];
-        const auto chapterFiles = files.find(catalog()[index].surah);
+        const CatalogChapter& chapter = chosen[job];
+        const auto chapterFiles = files.find(chapter.surah);
         const ChapterOutcome outcome = builder.build(
-            index, texts[index], chapterFiles == files.end() ? VerseFiles{} : chapterFiles->second,
-            written);
+            chapter, texts[static_cast<std::size_t>(chapter.surah - 1)],
+            chapterFiles == files.end() ? VerseFiles{} : chapterFiles->second, written);
         const std::lock_guard lock(queue);
         summary.chapters[job] = outcome;
         report.finished(outcome, ++done, total);
@@ -118,22 +138,41 @@ void buildChapters(const std::vector<std::size_t>& chosen, const std::vector<Cha
   if (failure) std::rethrow_exception(failure);
 }
 
+// The files at the top of the data folder for the chapters built.
+std::vector<ContentFile> topFiles(const std::vector<ContentGroup>& groups,
+                                  const std::vector<ChapterText>& texts,
+                                  const std::set<int>& built) {
+  const std::vector<ContentGroup> shown = shownGroups(groups, built);
+  if (!withinOriginalCourse(built)) return groupsDataFolderFiles(shown, texts);
+  std::vector<ChapterPlan> plans;
+  for (const CatalogChapter& chapter : catalog()) {
+    plans.push_back(
+        planRecitedChapter(chapter, texts[static_cast<std::size_t>(chapter.surah - 1)], {}));
+  }
+  std::vector<ContentFile> files = dataFolderFiles(plans, ContentSound::Recitation);
+  // Content of the whole original course is what the fixed catalog says;
+  // content of a part of it has no catalog, so the program offers the rest.
+  if (built.size() == catalog().size()) files.push_back(catalogFile(shown, texts));
+  return files;
+}
+
 }  // namespace
 
 BuildSummary buildRecitedContent(const BuildRequest& request, const BuildListener& listener) {
   const fs::path out = normalOut(request.out);
   checkOut(out, request.audio, request.force);
-  const std::vector<std::size_t> chosen = chosenChapters(request.surahs);
   std::vector<ChapterText> texts;
-  for (const CatalogChapter& chapter : catalog()) {
-    texts.push_back(readChapterText(request.quranChapters, chapter.surah));
+  for (int surah = 1; surah <= kChapters; ++surah) {
+    texts.push_back(readChapterText(request.quranChapters, surah));
   }
+  const std::vector<ContentGroup> groups = quranGroups(texts);
   const std::unique_ptr<RecitationSource> source = RecitationSource::open(request.audio);
+  const std::vector<CatalogChapter> chosen = chosenChapters(groups, request.surahs, *source);
 
   BuildSummary summary;
   summary.chapters.resize(chosen.size());
   BuildReport report(listener, summary);
-  const std::map<int, VerseFiles> files = filesByChapter(*source, texts, report);
+  const std::map<int, VerseFiles> files = filesByChapter(*source, texts, chosen, report);
   throwIfStopped(request.stop);
 
   StagingFolder staging(out);
@@ -141,24 +180,27 @@ BuildSummary buildRecitedContent(const BuildRequest& request, const BuildListene
                 report, summary);
 
   std::vector<int> empty;
-  for (std::size_t job = 0; job < chosen.size(); ++job) {
-    if (summary.chapters[job].built == 0) empty.push_back(catalog()[chosen[job]].surah);
+  std::set<int> built;
+  for (const ChapterOutcome& outcome : summary.chapters) {
+    if (outcome.built == 0) {
+      empty.push_back(outcome.surah);
+    } else {
+      built.insert(outcome.surah);
+    }
   }
-  if (empty.size() == chosen.size()) {
+  if (built.empty()) {
     throw ContentError(request.audio.string() +
                        " holds no usable verse of the chosen chapters; nothing was written");
   }
   if (!empty.empty()) {
-    report.tell("no usable verse of chapter" + std::string(empty.size() > 1 ? "s " : " ") +
-                numberList(empty) + "; left out (the program offers to add missing chapters)");
+    report.tell(
+        "no usable verse of chapter" + std::string(empty.size() > 1 ? "s " : " ") +
+        numberList(empty) + "; left out" +
+        (withinOriginalCourse(built) ? " (the program offers to add missing chapters)" : ""));
   }
 
-  std::vector<ChapterPlan> plans;
-  for (std::size_t i = 0; i < catalog().size(); ++i) {
-    plans.push_back(planRecitedChapter(i, texts[i], {}));
-  }
   throwIfStopped(request.stop);
-  staging.writeAll("data", dataFolderFiles(plans, ContentSound::Recitation), summary.written);
+  staging.writeAll("data", topFiles(groups, texts, built), summary.written);
   staging.writeAll("", {{kBlankMovie, blankMovie()}}, summary.written);
   throwIfStopped(request.stop);
   std::error_code error;

@@ -2,13 +2,26 @@
 
 #include "recited_content/mp3_frames.h"
 #include "sample_content/content_writer.h"
+#include "sample_content/page_movies.h"
 
 namespace hifz::content {
 namespace {
 
+// "1, 4-9, 12": a run of three verses or more as its first and last.
 std::string verseList(const std::vector<int>& verses) {
   std::string list;
-  for (const int verse : verses) list += (list.empty() ? "" : ", ") + std::to_string(verse);
+  for (std::size_t i = 0; i < verses.size();) {
+    std::size_t last = i;
+    while (last + 1 < verses.size() && verses[last + 1] == verses[last] + 1) ++last;
+    if (!list.empty()) list += ", ";
+    list += std::to_string(verses[i]);
+    if (last >= i + 2) {
+      list += "-" + std::to_string(verses[last]);
+      i = last + 1;
+    } else {
+      ++i;
+    }
+  }
   return list;
 }
 
@@ -22,10 +35,10 @@ void throwIfStopped(const std::atomic<bool>* stop) {
   if (stop != nullptr && *stop) throw BuildStopped();
 }
 
-ChapterOutcome ChapterBuilder::build(std::size_t catalogIndex, const ChapterText& text,
+ChapterOutcome ChapterBuilder::build(const CatalogChapter& chapter, const ChapterText& text,
                                      const VerseFiles& files, ContentSummary& written) const {
-  const CatalogChapter& chapter = catalog()[catalogIndex];
-  ChapterOutcome outcome{chapterName(chapter), static_cast<int>(text.verses.size()), 0, {}, 0};
+  ChapterOutcome outcome{
+      chapterName(chapter), chapter.surah, static_cast<int>(text.verses.size()), 0, {}, 0};
   std::map<int, VerseSound> sounds;
   for (int verse = 1; verse <= outcome.verses; ++verse) {
     throwIfStopped(stop_);
@@ -42,7 +55,8 @@ ChapterOutcome ChapterBuilder::build(std::size_t catalogIndex, const ChapterText
 
   std::map<int, int> frames;
   for (const auto& [verse, verseSound] : sounds) frames.emplace(verse, framesFor(verseSound.audio));
-  const ChapterPlan plan = planRecitedChapter(catalogIndex, text, frames);
+  ChapterPlan plan = planRecitedChapter(chapter, text, frames);
+  plan.hasOthmani = othmaniFits(plan);
   std::vector<ContentFile> chapterFolder = chapterPages(plan);
   RecitedMovies movies = recitedMovies(plan, sounds);
   outcome.converted = movies.converted;

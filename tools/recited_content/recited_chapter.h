@@ -35,8 +35,8 @@ class ChapterBuilder {
 
   /// Builds the chapter's folder in the data folder unless none of its verses
   /// has a usable sound.
-  ChapterOutcome build(std::size_t catalogIndex, const ChapterText& text, const VerseFiles& files,
-                       ContentSummary& written) const;
+  ChapterOutcome build(const CatalogChapter& chapter, const ChapterText& text,
+                       const VerseFiles& files, ContentSummary& written) const;
 
  private:
   // The verse's sound, or nothing when its file is skipped.

@@ -37,6 +37,14 @@ SoundTrack soundTrack(const Mp3Audio& audio) {
 }
 
 constexpr const char* kTooLong = "the chapter is longer than a movie can be (43 minutes)";
+constexpr const char* kTooLarge = "the chapter's sound alone would make it 20 MB or more";
+constexpr const char* kTooLargeMovie = "it would be 20 MB or more";
+
+std::size_t soundBytes(const std::map<int, VerseSound>& sounds) {
+  std::size_t bytes = 0;
+  for (const auto& [verse, sound] : sounds) bytes += sound.audio.frames.size();
+  return bytes;
+}
 
 Mp3Format mostCommonFormat(const std::map<int, VerseSound>& sounds) {
   std::map<std::pair<int, int>, int> counts;
@@ -101,6 +109,11 @@ RecitedMovies recitedMovies(const ChapterPlan& plan, const std::map<int, VerseSo
     result.wholeLeftOut = kTooLong;
     return result;
   }
+  // Told before anything is joined: the movie is never smaller than its sound.
+  if (soundBytes(sounds) >= kWholeChapterCap) {
+    result.wholeLeftOut = kTooLarge;
+    return result;
+  }
   const Mp3Format format = mostCommonFormat(sounds);
   std::map<int, Mp3Audio> alike;
   std::vector<std::pair<int, const Mp3Audio*>> parts;
@@ -128,9 +141,13 @@ RecitedMovies recitedMovies(const ChapterPlan& plan, const std::map<int, VerseSo
   std::vector<const Mp3Audio*> pieces;
   for (const auto& part : parts) pieces.push_back(part.second);
   const Mp3Audio whole = joined(pieces);
-  result.files.push_back(
-      {std::string(kWholeChapterMovie),
-       wholeChapterMovie(plan, words, stretches, soundTrack(whole), kMovieCompression)});
+  std::vector<std::uint8_t> movie =
+      wholeChapterMovie(plan, words, stretches, soundTrack(whole), kMovieCompression);
+  if (movie.size() >= kWholeChapterCap) {
+    result.wholeLeftOut = kTooLargeMovie;
+    return result;
+  }
+  result.files.push_back({std::string(kWholeChapterMovie), std::move(movie)});
   return result;
 }
 

@@ -9,20 +9,12 @@ namespace hifz::content {
 
 namespace {
 
-// The chapter of each row of the program's catalog, in its order.
-constexpr std::array<int, 37> kSurahs = {
-    114, 113, 112, 111, 110, 109, 108, 107, 106, 105, 104, 103, 102, 101, 1,  // 1-1
-    93,  94,  95,  96,  97,  98,  99,  100,                                   // 1-2
-    92,  91,  90,  89,  88,  87,  86,  85,  84,                               // 2-1
-    83,  82,  81,  80,  79,                                                   // 2-2
-};
-
 std::array<CatalogChapter, 37> fromProgramCatalog() {
   const auto rows = chapterCatalog();
-  if (rows.size() != kSurahs.size()) throw std::logic_error("the catalog has changed");
   std::array<CatalogChapter, 37> chapters;
+  if (rows.size() != chapters.size()) throw std::logic_error("the catalog has changed");
   for (std::size_t i = 0; i < rows.size(); ++i)
-    chapters[i] = {rows[i].group, rows[i].key, rows[i].folder, kSurahs[i]};
+    chapters[i] = {rows[i].group, rows[i].key, rows[i].folder, rows[i].number};
   return chapters;
 }
 

@@ -11,9 +11,9 @@ namespace hifz::content {
 /// group's chapter list sends for it, the folder's name and the chapter's
 /// number in the Quran.
 struct CatalogChapter {
-  std::string_view group;
-  std::string_view key;
-  std::string_view folder;
+  std::string group;
+  std::string key;
+  std::string folder;
   int surah = 0;
 };
 
@@ -30,8 +30,8 @@ inline constexpr std::array<CatalogGroup, 4> kGroups = {{
     {"2-2", "verses4.gif"},
 }};
 
-/// The program's 37 chapter folders, group by group, each group in key order,
-/// with their chapters' numbers in the Quran.
+/// The original course's 37 chapter folders, group by group, each group in
+/// key order, with their chapters' numbers in the Quran.
 const std::array<CatalogChapter, 37>& catalog();
 
 /// The chapters of one group, in key order.

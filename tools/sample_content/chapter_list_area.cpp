@@ -41,11 +41,15 @@ QRectF chapterListArea(std::string_view group) {
   if (slot == kListSlots.end()) {
     throw std::invalid_argument("no chapter list for group " + std::string(group));
   }
-  const QRectF place = inPixels(slot->place);
+  return chapterListAreaAt(static_cast<std::size_t>(slot - kListSlots.begin()));
+}
+
+QRectF chapterListAreaAt(std::size_t place) {
+  const QRectF slot = inPixels(kListSlots[place < kListSlots.size() ? place : 0].place);
   // The lists' slots do not scale: the stage shows at its own size, centred.
   const QPointF stage =
-      place.center() - QPointF(kChapterListStage.width(), kChapterListStage.height()) / 2;
-  return place.intersected(inPixels(kStrip)).translated(-stage);
+      slot.center() - QPointF(kChapterListStage.width(), kChapterListStage.height()) / 2;
+  return slot.intersected(inPixels(kStrip)).translated(-stage);
 }
 
 }  // namespace hifz::content

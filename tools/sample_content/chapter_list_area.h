@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRectF>
+#include <cstddef>
 #include <string_view>
 
 namespace hifz::content {
@@ -11,5 +12,8 @@ namespace hifz::content {
 /// the rest of the stage must look like the menu screen around the strip.
 /// Throws std::invalid_argument for a group without a list.
 QRectF chapterListArea(std::string_view group);
+/// The same for the catalog's group at `place` (0 first): the first four
+/// groups have the slots "verses1" to "verses4", later ones show in "verses1".
+QRectF chapterListAreaAt(std::size_t place);
 
 }  // namespace hifz::content

@@ -64,20 +64,28 @@ int verseToSplit(const QStringList& verses) {
   return chosen;
 }
 
+std::string pageFileName(int number) {
+  return number == 1 ? "menu.gif" : "Menu" + std::to_string(number) + ".gif";
+}
+
 std::vector<MenuPage> menuPages(int verses, const std::vector<int>& missing) {
-  static constexpr std::string_view kNames[] = {"menu.gif", "Menu2.gif", "Menu3.gif"};
   // "99" shows the second page, "98" the first and "97" the third.
   static constexpr std::string_view kShow[] = {"98", "99", "97"};
   const int count = (verses + kVersesPerMenuPage - 1) / kVersesPerMenuPage;
+  const bool strip = count > kMostPagesWithArrows;
   std::vector<MenuPage> pages;
   for (int i = 0; i < count; ++i) {
     MenuPage page;
     page.number = i + 1;
-    page.fileName = kNames[i];
+    page.fileName = pageFileName(page.number);
     page.firstVerse = i * kVersesPerMenuPage + 1;
     page.lastVerse = std::min(verses, (i + 1) * kVersesPerMenuPage);
-    if (i > 0) page.previousKey = kShow[i - 1];
-    if (i + 1 < count) page.nextKey = kShow[i + 1];
+    if (strip) {
+      page.stripPages = count;
+    } else {
+      if (i > 0) page.previousKey = kShow[i - 1];
+      if (i + 1 < count) page.nextKey = kShow[i + 1];
+    }
     std::copy_if(missing.begin(), missing.end(), std::back_inserter(page.missingVerses),
                  [&](int verse) { return verse >= page.firstVerse && verse <= page.lastVerse; });
     pages.push_back(page);
@@ -94,6 +102,8 @@ const CatalogChapter& codedChapter(std::size_t catalogIndex, const ChapterText& 
 }
 
 }  // namespace
+
+std::string pageKey(int number) { return "page" + std::to_string(number); }
 
 int letterCount(const QString& text) {
   return static_cast<int>(
@@ -130,9 +140,8 @@ ChapterPlan planChapter(std::size_t catalogIndex, ChapterText text) {
   return plan;
 }
 
-ChapterPlan planRecitedChapter(std::size_t catalogIndex, ChapterText text,
+ChapterPlan planRecitedChapter(const CatalogChapter& chapter, ChapterText text,
                                const std::map<int, int>& verseFrames) {
-  const CatalogChapter& chapter = codedChapter(catalogIndex, text);
   ChapterPlan plan{chapter, std::move(text), {}, {}, true, {}};
   const int verses = static_cast<int>(plan.text.verses.size());
   for (int verse = 1; verse <= verses; ++verse) {
@@ -140,6 +149,9 @@ ChapterPlan planRecitedChapter(std::size_t catalogIndex, ChapterText text,
     if (frames == verseFrames.end()) {
       plan.missingVerses.push_back(verse);
       continue;
+    }
+    if (VerseCode(verse).empty()) {
+      throw ContentError(chapter.folder + ": verse " + std::to_string(verse) + " has no file name");
     }
     plan.verseMovies.push_back(
         {verse, 1, 1, movieName(verse, 1), plan.text.verses[verse - 1], frames->second});

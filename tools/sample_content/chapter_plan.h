@@ -16,8 +16,11 @@ namespace hifz::content {
 /// 40 ms for each frame the verse played, so the pause then lasts as long as
 /// the verse.
 inline constexpr double kFrameRate = 25;
-/// Verse buttons on one chapter menu page; 47 verses at most need 3 pages.
+/// Verse buttons on one chapter menu page.
 inline constexpr int kVersesPerMenuPage = 20;
+/// A chapter of more pages than this pages through them with a numbered strip
+/// sending "page<N>"; up to it, with the previous and next buttons of old.
+inline constexpr int kMostPagesWithArrows = 3;
 /// The whole chapter as one movie, matching "?-all.gif". The program leaves
 /// such names out of every other reading; "0" is no verse code, so even a
 /// reader that did not would never take it for a verse or a breath.
@@ -36,13 +39,19 @@ struct VerseMovie {
 /// One page of a chapter's menu and the page keys of its buttons ("" for none).
 struct MenuPage {
   int number = 1;
-  std::string fileName;  // "menu.gif", "Menu2.gif", "Menu3.gif"
+  std::string fileName;  // "menu.gif", "Menu2.gif", "Menu3.gif", ...
   int firstVerse = 1;
   int lastVerse = 1;
   std::string previousKey;
   std::string nextKey;
   std::vector<int> missingVerses;  // verses of the page that have no movie, and no button
+  // The chapter's pages when it has more than kMostPagesWithArrows: a strip
+  // of their numbers replaces the previous and next buttons. 0 otherwise.
+  int stripPages = 0;
 };
+
+/// The key of the button that shows page `number` of a long chapter: "page4".
+std::string pageKey(int number);
 
 /// Everything a chapter folder will hold, decided before anything is drawn.
 struct ChapterPlan {
@@ -65,11 +74,12 @@ int framesForLetters(int letters);
 /// breaths. Throws ContentError for a chapter with more verses than have codes.
 ChapterPlan planChapter(std::size_t catalogIndex, ChapterText text);
 
-/// Plans the chapter at `catalogIndex` read from a reciter's files: one movie
-/// per verse of `verseFrames` (verse number to its length in frames), whole,
-/// and none for the chapter's other verses, which its menu leaves out. Every
-/// chapter has its Othmani page. Throws ContentError like planChapter.
-ChapterPlan planRecitedChapter(std::size_t catalogIndex, ChapterText text,
+/// Plans `chapter` read from a reciter's files: one movie per verse of
+/// `verseFrames` (verse number to its length in frames), whole, and none for
+/// the chapter's other verses, which its menu leaves out. The Othmani page is
+/// left for the chapter's writer to decide. Throws ContentError for a verse
+/// of `verseFrames` that has no code.
+ChapterPlan planRecitedChapter(const CatalogChapter& chapter, ChapterText text,
                                const std::map<int, int>& verseFrames);
 
 }  // namespace hifz::content

@@ -4,10 +4,12 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 
 #include "recitation/verse_code.h"
 #include "sample_content/chapter_list_area.h"
 #include "sample_content/look.h"
+#include "sample_content/menu_paint.h"
 #include "sample_content/movie_kit.h"
 #include "sample_content/verse_page.h"
 
@@ -15,57 +17,6 @@ namespace hifz::content {
 namespace {
 
 constexpr int kGridColumns = 5;
-constexpr uint16_t kFirstButtonDepth = 10;
-
-struct GroupLabel {
-  const char* title;
-  const char* chapters;
-};
-constexpr std::array<GroupLabel, 4> kGroupLabels = {{
-    {"المجموعة الأولى", "من الناس إلى القارعة، والفاتحة"},
-    {"المجموعة الثانية", "من الضحى إلى العاديات"},
-    {"المجموعة الثالثة", "من الليل إلى الانشقاق"},
-    {"المجموعة الرابعة", "من المطففين إلى النازعات"},
-}};
-
-// `count` cells in rows of at most `columns`, filled right to left from the top,
-// each cell shrunk by `gap` on every side.
-std::vector<QRectF> grid(const QRectF& area, int count, int columns, double gap, double tallest) {
-  const int rows = (count + columns - 1) / columns;
-  const double width = area.width() / columns;
-  const double height = std::min(area.height() / rows, tallest);
-  const double top = area.top() + (area.height() - height * rows) / 2;
-  std::vector<QRectF> cells;
-  for (int i = 0; i < count; ++i) {
-    const double right = area.right() - (i % columns) * width;
-    cells.emplace_back(QRectF(right - width, top + (i / columns) * height, width, height)
-                           .adjusted(gap, gap, -gap, -gap));
-  }
-  return cells;
-}
-
-QImage paintedStage(QSize size, QColor colour = kDeepTeal) {
-  QImage image(size, QImage::Format_ARGB32_Premultiplied);
-  image.fill(colour);
-  return image;
-}
-
-void paintTile(QPainter& painter, const QRectF& area, QColor fill) {
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(kGold, 2.5));
-  painter.setBrush(fill);
-  const double radius = cornerRadius(area);
-  painter.drawRoundedRect(area.adjusted(1.25, 1.25, -1.25, -1.25), radius, radius);
-}
-
-// Centred in `area`, shrunk when it would not fit.
-void paintText(QPainter& painter, const QRectF& area, const QString& text, const QFont& font,
-               QColor color) {
-  const int pixels = font.pixelSize();
-  painter.setFont(fittingFont(font, pixels, pixels * 2 / 3, text, area.size().toSize()));
-  painter.setPen(color);
-  painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text);
-}
 
 // Above the verse buttons: how to choose, or which verses have no recitation.
 QString menuHint(const ChapterPlan& plan) {
@@ -79,16 +30,33 @@ QString menuHint(const ChapterPlan& plan) {
   return QString::fromUtf8("آيات بلا تلاوة: ") + numbers.join(QString::fromUtf8("، "));
 }
 
-// A one-frame menu: the painted stage with its buttons over it, stopped.
-std::vector<std::uint8_t> menuMovie(const QImage& stage, const std::vector<MenuButton>& buttons,
-                                    QColor background = kDeepTeal) {
-  swf::MovieBuilder movie(stageOptions(stage.size(), background));
-  showStage(movie, stage, 1);
-  uint16_t depth = kFirstButtonDepth;
-  for (const MenuButton& button : buttons) addButton(movie, button.area, button.key, depth++);
-  movie.stop();
-  movie.showFrame();
-  return packed(movie);
+// The numbered page buttons of a long chapter, page 1 on the right.
+std::vector<QRectF> pageStrip(int pages) {
+  return grid(QRectF(30, 450, 501, 46), pages, pages, 2, 46);
+}
+
+// The list slot of one of the original groups.
+std::size_t groupPlace(std::string_view group) {
+  const auto found = std::find_if(kGroups.begin(), kGroups.end(),
+                                  [group](const CatalogGroup& g) { return g.key == group; });
+  if (found == kGroups.end())
+    throw std::invalid_argument("no chapter list for group " + std::string(group));
+  return static_cast<std::size_t>(found - kGroups.begin());
+}
+
+// The original group's chapters, with the names of `plans` in the same order.
+std::vector<ListEntry> listEntries(std::span<const CatalogChapter> chapters,
+                                   std::span<const ChapterPlan> plans) {
+  std::vector<ListEntry> entries;
+  for (std::size_t i = 0; i < chapters.size(); ++i) {
+    ListEntry entry{chapters[i].key, {}, 0};
+    if (i < plans.size()) {
+      entry.name = plans[i].text.name;
+      entry.verses = static_cast<int>(plans[i].text.verses.size());
+    }
+    entries.push_back(std::move(entry));
+  }
+  return entries;
 }
 
 }  // namespace
@@ -103,17 +71,34 @@ std::vector<MenuButton> topMenuButtons() {
 }
 
 std::vector<MenuButton> chapterListButtons(std::string_view group) {
-  const std::span<const CatalogChapter> chapters = chaptersOf(group);
-  const int count = static_cast<int>(chapters.size());
-  const int columns = std::min(kGridColumns, count);
+  return chapterListButtons(groupPlace(group), listEntries(chaptersOf(group), {}));
+}
+
+std::vector<MenuButton> chapterListButtons(std::size_t place, std::span<const ListEntry> entries) {
+  // Five columns however few the chapters, so that each tile keeps its size.
+  const int count = static_cast<int>(entries.size());
   const std::vector<QRectF> cells =
-      grid(chapterListArea(group).adjusted(6, 6, -6, -6), count, columns, 4, 84);
+      grid(chapterListAreaAt(place).adjusted(6, 6, -6, -6), count, kGridColumns, 4, 84);
   std::vector<MenuButton> buttons;
-  for (int i = 0; i < count; ++i) buttons.push_back({std::string(chapters[i].key), cells[i]});
+  for (int i = 0; i < count; ++i) buttons.push_back({entries[i].key, cells[i]});
   return buttons;
 }
 
 std::vector<MenuButton> chapterMenuButtons(const MenuPage& page) {
+  std::vector<MenuButton> buttons = verseButtons(page);
+  if (page.stripPages > 0) {
+    const std::vector<QRectF> cells = pageStrip(page.stripPages);
+    for (int number = 1; number <= page.stripPages; ++number) {
+      if (number != page.number) buttons.push_back({pageKey(number), cells[number - 1]});
+    }
+  }
+  // Right to left: the previous page lies on the right, the next on the left.
+  if (!page.previousKey.empty()) buttons.push_back({page.previousKey, QRectF(371, 448, 160, 48)});
+  if (!page.nextKey.empty()) buttons.push_back({page.nextKey, QRectF(30, 448, 160, 48)});
+  return buttons;
+}
+
+std::vector<MenuButton> verseButtons(const MenuPage& page) {
   const int count = page.lastVerse - page.firstVerse + 1;
   const std::vector<QRectF> cells =
       grid(QRectF(36, 100, 489, 328), kVersesPerMenuPage, kGridColumns, 9, 82);
@@ -126,9 +111,6 @@ std::vector<MenuButton> chapterMenuButtons(const MenuPage& page) {
     }
     buttons.push_back({std::to_string(verse), cells[static_cast<std::size_t>(i)]});
   }
-  // Right to left: the previous page lies on the right, the next on the left.
-  if (!page.previousKey.empty()) buttons.push_back({page.previousKey, QRectF(371, 448, 160, 48)});
-  if (!page.nextKey.empty()) buttons.push_back({page.nextKey, QRectF(30, 448, 160, 48)});
   return buttons;
 }
 
@@ -160,20 +142,24 @@ std::vector<std::uint8_t> topMenuMovie() {
 
 std::vector<std::uint8_t> chapterListMovie(std::string_view group,
                                            std::span<const ChapterPlan> chapters) {
+  std::vector<ListEntry> entries = listEntries(chaptersOf(group), chapters);
+  return chapterListMovie(groupPlace(group), entries);
+}
+
+std::vector<std::uint8_t> chapterListMovie(std::size_t place, std::span<const ListEntry> entries) {
   // Beside the top menu strip, the list looks like the menu screen around it.
   QImage stage = paintedStage(kChapterListStage, kMenuScreen);
   QPainter painter(&stage);
-  painter.fillRect(chapterListArea(group).toAlignedRect(), kDeepTeal);
-  const std::vector<MenuButton> buttons = chapterListButtons(group);
+  painter.fillRect(chapterListAreaAt(place).toAlignedRect(), kDeepTeal);
+  const std::vector<MenuButton> buttons = chapterListButtons(place, entries);
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     const QRectF& area = buttons[i].area;
-    const ChapterText& text = chapters[i].text;
     paintTile(painter, area, kCream);
     const double split = area.top() + area.height() * 0.62;
     paintText(painter, QRectF(area.left(), area.top() + 2, area.width(), split - area.top()),
-              text.name, labelFont(26, true), kInk);
+              entries[i].name, labelFont(26, true), kInk);
     paintText(painter, QRectF(area.left(), split - 4, area.width(), area.bottom() - split),
-              verseCountText(static_cast<int>(text.verses.size())), labelFont(15), kTeal);
+              verseCountText(entries[i].verses), labelFont(15), kTeal);
   }
   painter.end();
   return menuMovie(stage, buttons, kMenuScreen);
@@ -184,20 +170,27 @@ std::vector<std::uint8_t> chapterMenuMovie(const ChapterPlan& plan, const MenuPa
   QPainter painter(&stage);
   paintText(painter, QRectF(20, 6, 521, 58), chapterTitle(plan), labelFont(34, true), kGold);
   paintText(painter, QRectF(20, 60, 521, 34), menuHint(plan), labelFont(22), kPaleGold);
-  for (const MenuButton& button : chapterMenuButtons(page)) {
-    const int key = std::stoi(button.key);
-    if (key <= kLastCodedVerse) {
-      paintTile(painter, button.area, kCream);
-      paintText(painter, button.area, arabicNumber(key), labelFont(32, true), kInk);
-    } else {
-      paintTile(painter, button.area, kTeal);
-      const bool next = button.key == page.nextKey;
-      paintText(painter, button.area,
-                next ? QString::fromUtf8("الصفحة التالية") : QString::fromUtf8("الصفحة السابقة"),
-                labelFont(22, true), kCream);
-    }
+  for (const MenuButton& button : verseButtons(page)) {
+    paintTile(painter, button.area, kCream);
+    paintText(painter, button.area, arabicNumber(std::stoi(button.key)), labelFont(32, true), kInk);
   }
-  if (plan.menuPages.size() > 1) {
+  for (const MenuButton& button : chapterMenuButtons(page)) {
+    if (button.key != page.previousKey && button.key != page.nextKey) continue;
+    paintTile(painter, button.area, kTeal);
+    const bool next = button.key == page.nextKey;
+    paintText(painter, button.area,
+              next ? QString::fromUtf8("الصفحة التالية") : QString::fromUtf8("الصفحة السابقة"),
+              labelFont(22, true), kCream);
+  }
+  if (page.stripPages > 0) {
+    const std::vector<QRectF> cells = pageStrip(page.stripPages);
+    for (int number = 1; number <= page.stripPages; ++number) {
+      const bool shown = number == page.number;
+      const QRectF& area = cells[static_cast<std::size_t>(number - 1)];
+      paintTile(painter, area, shown ? kGold : kTeal);
+      paintText(painter, area, arabicNumber(number), labelFont(22, true), shown ? kInk : kCream);
+    }
+  } else if (plan.menuPages.size() > 1) {
     paintText(
         painter, QRectF(190, 448, 181, 48),
         QString::fromUtf8("صفحة %1 من %2")

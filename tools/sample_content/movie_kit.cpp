@@ -59,12 +59,16 @@ Picture textPicture(const QString& text, const QFont& font, QColor color, const 
   return {image, bounds.topLeft()};
 }
 
-QFont fittingFont(QFont font, int largest, int smallest, const QString& text, QSize area) {
+bool textFits(const QString& text, const QFont& font, QSize area) {
   const QRectF box(QPointF(0, 0), area);
+  const QRectF needed = textBounds(text, font, box, Qt::AlignCenter);
+  return needed.width() <= box.width() && needed.height() <= box.height();
+}
+
+QFont fittingFont(QFont font, int largest, int smallest, const QString& text, QSize area) {
   const auto fits = [&](int pixels) {
     font.setPixelSize(pixels);
-    const QRectF needed = textBounds(text, font, box, Qt::AlignCenter);
-    return needed.width() <= box.width() && needed.height() <= box.height();
+    return textFits(text, font, area);
   };
   // Larger text needs more room, so halving the range finds the size.
   int low = smallest;

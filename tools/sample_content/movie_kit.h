@@ -36,6 +36,9 @@ Picture textPicture(const QString& text, const QFont& font, QColor color, const 
 /// wrapped, fits in `area`; `smallest` when none does.
 QFont fittingFont(QFont font, int largest, int smallest, const QString& text, QSize area);
 
+/// Whether `text`, wrapped, fits in `area` in `font`.
+bool textFits(const QString& text, const QFont& font, QSize area);
+
 /// A movie the size of `stage`, at the sample frame rate, on `background`.
 swf::MovieOptions stageOptions(QSize stage, QColor background = kDeepTeal);
 /// Defines the picture as a bitmap and puts it on the stage at `depth`.

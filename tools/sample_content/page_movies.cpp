@@ -12,6 +12,9 @@ namespace hifz::content {
 namespace {
 
 constexpr int kListedWords = 8;
+const QRect kOthmaniArea(40, 110, 481, 384);
+constexpr int kLargestOthmani = 34;
+constexpr int kSmallestOthmani = 12;
 
 std::vector<std::uint8_t> stillMovie(QSize stage, const std::vector<Picture>& pictures) {
   swf::MovieBuilder movie(stageOptions(stage));
@@ -58,6 +61,17 @@ QImage pageWithPanel(const QString& title, const QString& subtitle) {
   painter.setPen(kPaleGold);
   painter.drawText(QRectF(20, 56, 521, 36), Qt::AlignCenter, subtitle);
   return stage;
+}
+
+// The chapter's verses in a row, each closed by its number.
+QString othmaniText(const ChapterPlan& plan) {
+  QString text;
+  for (qsizetype i = 0; i < plan.text.verses.size(); ++i) {
+    if (i > 0) text += ' ';
+    text +=
+        plan.text.verses[i] + QString::fromUtf8(" \u06DD") + arabicNumber(static_cast<int>(i + 1));
+  }
+  return text;
 }
 
 }  // namespace
@@ -119,16 +133,16 @@ std::vector<std::uint8_t> wordsMovie(const ChapterPlan& plan) {
   return stillMovie(kMainDisplay, {{stage, QPoint(0, 0)}});
 }
 
+bool othmaniFits(const ChapterPlan& plan) {
+  return textFits(othmaniText(plan), quranFont(kSmallestOthmani), kOthmaniArea.size());
+}
+
 std::vector<std::uint8_t> othmaniMovie(const ChapterPlan& plan) {
-  QString text;
-  for (qsizetype i = 0; i < plan.text.verses.size(); ++i) {
-    if (i > 0) text += ' ';
-    text +=
-        plan.text.verses[i] + QString::fromUtf8(" \u06DD") + arabicNumber(static_cast<int>(i + 1));
-  }
+  const QString text = othmaniText(plan);
   QImage stage = pageWithPanel(chapterTitle(plan), QString::fromUtf8("بالرسم العثماني"));
-  const QRect area(40, 110, 481, 384);
-  const QFont font = fittingFont(quranFont(34), 34, 12, text, area.size());
+  const QRect area = kOthmaniArea;
+  const QFont font =
+      fittingFont(quranFont(kLargestOthmani), kLargestOthmani, kSmallestOthmani, text, area.size());
   QPainter painter(&stage);
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.setFont(font);

@@ -21,5 +21,8 @@ std::vector<std::uint8_t> wordsMovie(const ChapterPlan& plan);
 /// "Othmani.gif": the whole chapter in one page, each verse closed by its
 /// number.
 std::vector<std::uint8_t> othmaniMovie(const ChapterPlan& plan);
+/// Whether the whole chapter fits on that page at the smallest size it is
+/// drawn at; a longer one has no Othmani page rather than a cut one.
+bool othmaniFits(const ChapterPlan& plan);
 
 }  // namespace hifz::content

@@ -30,6 +30,7 @@ ChapterText readChapterText(const std::filesystem::path& folder, int surah) {
   ChapterText text;
   text.surah = surah;
   text.name = chapter.value("name").toString();
+  text.transliteration = chapter.value("transliteration").toString();
   text.medinan = chapter.value("type").toString() == "medinan";
   const QJsonArray verses = chapter.value("verses").toArray();
   if (text.name.isEmpty() || verses.isEmpty() ||

@@ -7,12 +7,14 @@
 namespace hifz::content {
 
 /// One chapter of the Quran text package: its Arabic name, whether it was
-/// revealed in Medina, and its verses in order (verse 1 first).
+/// revealed in Medina, its verses in order (verse 1 first) and its name in
+/// Latin letters ("Al-Mulk").
 struct ChapterText {
   int surah = 0;
   QString name;
   bool medinan = false;
   QStringList verses;
+  QString transliteration;
 };
 
 /// Reads `<folder>/<surah>.json` of the quran-json package. Throws
