@@ -4,7 +4,11 @@
 # verse 1 again and again, printing "plays PSS-in-MB" after the chapter opened
 # and after every `every` plays. Run inside scripts/headless. Arguments: the
 # program (with its data folder beside it), the number of plays (100), how
-# often to print (50), the seconds between clicks (1).
+# often to print (50), the seconds between clicks (1). Each line then says
+# "plays all program renderer gpu audio other", PSS in MB by process
+# (process_tree_split.sh); with HIFZ_PAGE_PORT set, the program opens its
+# page to DevTools on that port and each line ends with what the page holds
+# (page_memory.py).
 set -euo pipefail
 program=$1
 plays=${2:-100}
@@ -21,6 +25,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
+if [ -n "${HIFZ_PAGE_PORT:-}" ]; then export QTWEBENGINE_REMOTE_DEBUGGING=$HIFZ_PAGE_PORT; fi
 "$program" 2>/dev/null &
 pid=$!
 window=
@@ -39,8 +44,13 @@ click() {
 }
 click 513 456 1.5
 click 508 376 2
-echo "0 $(bash "$here/process_tree_pss.sh" "$pid")"
+measure() {
+  local page=
+  if [ -n "${HIFZ_PAGE_PORT:-}" ]; then page=$(python3 "$here/page_memory.py" "$HIFZ_PAGE_PORT"); fi
+  echo "$1 $(bash "$here/process_tree_split.sh" "$pid") $page"
+}
+measure 0
 for ((play = 1; play <= plays; play++)); do
   click 516 186 "$gap"
-  if ((play % every == 0)); then echo "$play $(bash "$here/process_tree_pss.sh" "$pid")"; fi
+  if ((play % every == 0)); then measure "$play"; fi
 done
