@@ -6,6 +6,7 @@
 
 #include "movie_facts.h"
 #include "navigation/catalog_text.h"
+#include "navigation/windows_1256.h"
 #include "recitation_files.h"
 #include "recited_fixture.h"
 
@@ -91,6 +92,16 @@ TEST_F(RecitedBuildTest, ALongChapterHasAMenuPageForEveryTwentyVerses) {
   EXPECT_FALSE(fs::exists(folder / "Othmani.gif")) << "the whole chapter does not fit one page";
   for (const char* page : {"words.gif", "TFS.txt", "1-001.gif", "0-all.gif"})
     EXPECT_TRUE(fs::is_regular_file(folder / page)) << page;
+}
+
+// Its objectives page is the chapter's card, saying so, in the code page the
+// program reads it in.
+TEST_F(RecitedBuildTest, AChapterBeyondTheCourseSaysItsObjectivesAreNotWritten) {
+  const std::vector<std::uint8_t> bytes = readBytes(chapterFolder(everyChapter(), 2) / "TFS.txt");
+  EXPECT_EQ(windows1256ToUtf8(bytes),
+            "سورة البقرة\r\n"
+            "عدد آياتها 286، وهي سورة مدنية، أولها في الجزء 1.\r\n"
+            "لم تُكتب أهداف هذه السورة في هذا المحتوى؛ هذه بطاقتها فقط.\r\n");
 }
 
 }  // namespace

@@ -25,6 +25,11 @@ const std::array<CatalogChapter, 37>& catalog() {
   return chapters;
 }
 
+bool inOriginalCourse(int surah) {
+  return std::any_of(catalog().begin(), catalog().end(),
+                     [surah](const CatalogChapter& chapter) { return chapter.surah == surah; });
+}
+
 std::span<const CatalogChapter> chaptersOf(std::string_view group) {
   const auto& chapters = catalog();
   const auto first = std::find_if(chapters.begin(), chapters.end(),

@@ -34,6 +34,9 @@ inline constexpr std::array<CatalogGroup, 4> kGroups = {{
 /// key order, with their chapters' numbers in the Quran.
 const std::array<CatalogChapter, 37>& catalog();
 
+/// Whether the chapter is one of the original course's 37.
+bool inOriginalCourse(int surah);
+
 /// The chapters of one group, in key order.
 std::span<const CatalogChapter> chaptersOf(std::string_view group);
 

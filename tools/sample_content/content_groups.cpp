@@ -13,11 +13,6 @@ namespace {
 constexpr int kAnNaba = 78;
 constexpr int kChapters = 114;
 
-bool inOriginalCourse(int surah) {
-  return std::any_of(catalog().begin(), catalog().end(),
-                     [surah](const CatalogChapter& chapter) { return chapter.surah == surah; });
-}
-
 bool plainName(const QString& name) {
   return !name.isEmpty() && std::all_of(name.begin(), name.end(), [](QChar c) {
     return (c.unicode() < 0x80 && c.isLetterOrNumber()) || c == ' ' || c == '-' || c == '\'';

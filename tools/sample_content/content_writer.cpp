@@ -7,6 +7,7 @@
 #include "sample_content/content_error.h"
 #include "sample_content/menu_movies.h"
 #include "sample_content/page_movies.h"
+#include "sample_content/quran_parts.h"
 #include "sample_content/quran_text.h"
 #include "sample_content/verse_movies.h"
 #include "sample_content/windows_1256.h"
@@ -36,13 +37,22 @@ std::vector<ChapterPlan> planAllChapters(const fs::path& quranChapters) {
 
 std::u16string objectivesText(const ChapterPlan& plan) {
   const int verses = static_cast<int>(plan.text.verses.size());
+  const QString kind = plan.text.medinan ? QString::fromUtf8("مدنية") : QString::fromUtf8("مكية");
+  if (!inOriginalCourse(plan.chapter.surah)) {
+    return QString::fromUtf8(
+               "سورة %1\r\n"
+               "عدد آياتها %2، وهي سورة %3، أولها في الجزء %4.\r\n"
+               "لم تُكتب أهداف هذه السورة في هذا المحتوى؛ هذه بطاقتها فقط.\r\n")
+        .arg(plan.text.name, QString::number(verses), kind,
+             QString::number(partOfChapter(plan.chapter.surah)))
+        .toStdU16String();
+  }
   const QString text =
       QString::fromUtf8(
           "سورة %1\r\n"
           "عدد آياتها %2، وهي سورة %3.\r\n"
           "هذا نص تجريبي يرافق المحتوى النموذجي للبرنامج، في مكان أهداف السورة.\r\n")
-          .arg(plan.text.name, QString::number(verses),
-               plan.text.medinan ? QString::fromUtf8("مدنية") : QString::fromUtf8("مكية"));
+          .arg(plan.text.name, QString::number(verses), kind);
   return text.toStdU16String();
 }
 

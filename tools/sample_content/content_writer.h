@@ -23,7 +23,9 @@ inline constexpr const char* kSampleNote = "sample-content.txt";
 std::vector<ChapterPlan> planAllChapters(const std::filesystem::path& quranChapters);
 
 /// The chapter's text for "TFS.txt": its name, verse count and whether it is
-/// Meccan or Medinan, with Windows line ends.
+/// Meccan or Medinan, with Windows line ends. The original course's chapters
+/// say it stands in place of their objectives; any other also names the part
+/// it begins in and says that its objectives are not written.
 std::u16string objectivesText(const ChapterPlan& plan);
 
 /// A chapter folder's pages: its menu pages, words, Othmani page and "TFS.txt".
