@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "sample_content/catalog_file.h"
+#include "sample_content/chapter_plan.h"
 #include "sample_content/content_error.h"
 #include "sample_content/content_groups.h"
 #include "sample_content/groups_menu.h"
@@ -13,6 +14,7 @@
 #include "sample_content/movie_kit.h"
 #include "sample_content/quran_parts.h"
 #include "sample_content/quran_text.h"
+#include "sample_content/verse_page.h"
 
 namespace hifz::content {
 namespace {
@@ -158,6 +160,18 @@ TEST(QuranGroups, ListsAndTheTopMenuShowEveryNameWhole) {
           << groups[i].key;
     }
     for (std::size_t j = 0; j < i; ++j) EXPECT_FALSE(top[i].area.intersects(top[j].area));
+  }
+}
+
+// The longest verse of every chapter shows whole on its page, Al Baqarah's
+// 282nd, the Quran's longest, included.
+TEST(QuranGroups, EveryChaptersLongestVerseShowsWhole) {
+  for (const ChapterText& text : quranTexts()) {
+    const QString& longest = *std::max_element(
+        text.verses.begin(), text.verses.end(),
+        [](const QString& a, const QString& b) { return letterCount(a) < letterCount(b); });
+    EXPECT_TRUE(verseFitsWhole(longest)) << text.surah;
+    EXPECT_GE(verseWordsFont(longest).pixelSize(), 10) << text.surah;
   }
 }
 

@@ -26,9 +26,19 @@ void showVersePageFrame(swf::MovieBuilder& movie, const ChapterPlan& plan) {
   showPicture(movie, textPicture(chapterTitle(plan), labelFont(34, true), kGold, kTitleArea), 3);
 }
 
-Picture verseWords(const QString& words) {
+QFont verseWordsFont(const QString& words) {
   const QFont font = fittingFont(quranFont(44), 44, 20, words, kWordsArea.size());
-  return textPicture(words, font, kInk, kWordsArea);
+  // The longest verses, of the longest chapters, fit only smaller.
+  if (textFits(words, font, kWordsArea.size())) return font;
+  return fittingFont(quranFont(19), 19, 10, words, kWordsArea.size());
+}
+
+bool verseFitsWhole(const QString& words) {
+  return textFits(words, verseWordsFont(words), kWordsArea.size());
+}
+
+Picture verseWords(const QString& words) {
+  return textPicture(words, verseWordsFont(words), kInk, kWordsArea);
 }
 
 Picture verseCaption(const ChapterPlan& plan, int verse, int breath, int breaths) {

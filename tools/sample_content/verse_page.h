@@ -19,6 +19,11 @@ inline constexpr uint16_t kVerseCaptionDepth = 5;
 
 /// The words of a verse, or of one of its breaths, as large as the panel allows.
 Picture verseWords(const QString& words);
+/// The size they are drawn at: 44 to 20 pixels, or down to 10 for the few
+/// verses that need it.
+QFont verseWordsFont(const QString& words);
+/// Whether they fit the panel whole at that size.
+bool verseFitsWhole(const QString& words);
 /// "الآية ٥ من ١١", with the breath when the verse is read in two.
 Picture verseCaption(const ChapterPlan& plan, int verse, int breath, int breaths);
 
