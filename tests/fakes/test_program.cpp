@@ -12,7 +12,7 @@ TestProgram::TestProgram(std::string applicationFolder) {
     return std::unique_ptr<MovieSlot>(std::move(slot));
   };
   form = std::make_unique<Form1>(Platform{windows, display, mixer, shell, sound, messages, files,
-                                          clock, settings, diagnostics},
+                                          clock, settings, diagnostics, progress, wallClock},
                                  makeSlot, std::move(applicationFolder));
   form->window().setHandle(kMainWindowHandle);
   msgForm = std::make_unique<MsgFormHolder>(*form, textMeasure, kWebsite);

@@ -8,6 +8,7 @@
 #include "fake_file_system.h"
 #include "fake_movie_slot.h"
 #include "fake_platform.h"
+#include "fake_progress.h"
 #include "shell/form1.h"
 #include "virtual_clock.h"
 
@@ -19,6 +20,8 @@ class TestProgram {
  public:
   static constexpr const char* kWebsite = "https://hifz.example/";
   static constexpr WindowSystem::WindowHandle kMainWindowHandle = 0xF1;
+  /// The time of day when the virtual clock starts: 2024-03-01 08:00 UTC.
+  static constexpr std::int64_t kEpoch = 1709280000000;
 
   explicit TestProgram(std::string applicationFolder = "C:\\Hifz");
 
@@ -40,6 +43,8 @@ class TestProgram {
   VirtualClock clock;
   FakeSettingsStore settings;
   FakeDiagnostics diagnostics;
+  FakeProgressStore progress;
+  VirtualWallClock wallClock{clock, kEpoch};
   FakeTextMeasure textMeasure;
   std::map<std::string, FakeMovieSlot*> slots;
   std::unique_ptr<Form1> form;

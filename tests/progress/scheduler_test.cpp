@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "progress/chapter_lengths.h"
 #include "progress/passage.h"
 
 namespace hifz {
@@ -147,7 +148,15 @@ TEST(Scheduler, ANewCardIsDueAtOnceAndHasNoRecall) {
   EXPECT_EQ(0, retrievability(card, 9 * kDay));
 }
 
-TEST(Passage, IsAChapterOfTheQuranWithVersesInOrder) {
+TEST(Passage, ChaptersHoldTheQuransVerses) {
+  int total = 0;
+  for (int chapter = 1; chapter <= 114; ++chapter) total += versesInChapter(chapter);
+  EXPECT_EQ(6236, total);
+  EXPECT_EQ(0, versesInChapter(0));
+  EXPECT_EQ(0, versesInChapter(115));
+}
+
+TEST(Passage, IsAChapterOfTheQuranWithVersesOfItInOrder) {
   const struct {
     Passage passage;
     bool valid;

@@ -6,9 +6,11 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/mixer.h"
+#include "platform/progress_store.h"
 #include "platform/settings_store.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
+#include "platform/wall_clock.h"
 #include "platform/window_system.h"
 
 namespace hifz {
@@ -26,6 +28,8 @@ struct Platform {
   Clock& clock;
   SettingsStore& settings;
   Diagnostics& diagnostics = noDiagnostics();
+  ProgressStore& progress = noProgressStore();
+  WallClock& wallClock = noWallClock();
 };
 
 }  // namespace hifz

@@ -1,10 +1,12 @@
 #include "progress/passage.h"
 
+#include "progress/chapter_lengths.h"
+
 namespace hifz {
 
 bool isValid(const Passage& passage) {
-  return passage.chapter >= 1 && passage.chapter <= 114 && passage.firstVerse >= 1 &&
-         passage.firstVerse <= passage.lastVerse;
+  return passage.firstVerse >= 1 && passage.firstVerse <= passage.lastVerse &&
+         passage.lastVerse <= versesInChapter(passage.chapter);
 }
 
 }  // namespace hifz

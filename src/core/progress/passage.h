@@ -15,7 +15,7 @@ struct Passage {
   friend auto operator<=>(const Passage&, const Passage&) = default;
 };
 
-/// A chapter of the Quran and verses in order from 1 on.
+/// A chapter of the Quran and verses of it in order.
 bool isValid(const Passage& passage);
 
 }  // namespace hifz

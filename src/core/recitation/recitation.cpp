@@ -4,6 +4,7 @@
 
 #include "recitation/range_plan.h"
 #include "recitation/range_selection.h"
+#include "recitation/reading_log.h"
 #include "recitation/remembered_reading.h"
 #include "recitation/repetition_settings.h"
 #include "recitation/sequencer.h"
@@ -19,7 +20,7 @@ void wireRecitation(Form1& form) {
   const auto memory = std::make_shared<RememberedReading>();
   wireVerseSelection(form);
   wireRangeSelection(form, plan, memory);
-  wireSequencer(form, period, plan);
+  wireSequencer(form, period, plan, std::make_shared<ReadingLog>(form));
   wireRepetitionSettings(form, period);
   wireRememberedReading(form, period, memory);
 }

@@ -3,6 +3,7 @@
 #include "controls/number_text.h"
 #include "recitation/poll_period.h"
 #include "recitation/range_plan.h"
+#include "recitation/reading_log.h"
 #include "recitation/reading_rules.h"
 #include "shell/form1.h"
 
@@ -38,7 +39,7 @@ void showSpan(Form1& form, const RangeStep& step) {
   form[form1::Label5].setCaption(numberText(step.spanLast));
 }
 
-void read(Form1& form, const PollPeriod& period, const RangePlan& plan) {
+void read(Form1& form, const PollPeriod& period, const RangePlan& plan, ReadingLog& log) {
   MainWindowState& state = form.state();
   const bool rangeMode = inRangeMode(form);
   PicturePanel& reciting = form[form1::Picture5];
@@ -71,6 +72,7 @@ void read(Form1& form, const PollPeriod& period, const RangePlan& plan) {
       showSpan(form, *step);
   }
   form[form1::playing].setVisible(true);
+  log.playStarted();
   MovieSlot& display = form[form1::flash1];
   display.setMovie(form.chapterFilePath(state.VerseFile));
   reciting.setVisible(true);
@@ -89,7 +91,8 @@ void endRange(Form1& form) {
 }
 
 // The learner's turn: the pause timer armed with `Text1`, the countdown and the beep.
-void startPause(Form1& form) {
+void startPause(Form1& form, ReadingLog& log) {
+  log.turnGiven();
   Timer& pause = form[form1::Timer2];
   pause.setInterval(timerPeriod(form));
   form[form1::Picture5].setVisible(false);
@@ -97,12 +100,12 @@ void startPause(Form1& form) {
   form.platform().sound.beep();
 }
 
-void startNextEntry(Form1& form, bool pauseMode, bool rangePause) {
+void startNextEntry(Form1& form, ReadingLog& log, bool pauseMode, bool rangePause) {
   MainWindowState& state = form.state();
   if (inRangeMode(form)) {
     if (atListEnd(state.VerseIndex, form[form1::List1].listCount())) return;
     if (rangePause)
-      startPause(form);
+      startPause(form, log);
     else
       form.run(form1::Read);
     return;
@@ -117,7 +120,7 @@ void startNextEntry(Form1& form, bool pauseMode, bool rangePause) {
     form[form1::Timer2].setInterval(kNextPlayDelay);
     return;
   }
-  startPause(form);
+  startPause(form, log);
 }
 
 // A range's own pause, in pause mode: after each play of a verse heard alone
@@ -140,7 +143,7 @@ std::optional<double> rangePause(Form1& form, RangePlan& plan, const RangeStep& 
   return numberIn(form[form1::Label7].caption()) * 1000 + span * kMillisecondsPerFrame;
 }
 
-void poll(Form1& form, PollPeriod& period, RangePlan& plan) {
+void poll(Form1& form, PollPeriod& period, RangePlan& plan, ReadingLog& log) {
   if (form[form1::StopIt].caption() == "On") return;
   MainWindowState& state = form.state();
   const MovieSlot& display = form[form1::flash1];
@@ -149,6 +152,7 @@ void poll(Form1& form, PollPeriod& period, RangePlan& plan) {
   form[form1::Label2].setCaption("");
   form[form1::Label3].setCaption(numberText(state.RepeatsDone));
   if (display.isPlaying()) return;
+  log.playHeard();
 
   Label& breath = form[form1::Breath];
   breath.setCaption(frame.caption());
@@ -173,7 +177,7 @@ void poll(Form1& form, PollPeriod& period, RangePlan& plan) {
   form[form1::Timer1].setInterval(0);
   if (inRangeMode(form) && atListEnd(state.VerseIndex, form[form1::List1].listCount()))
     endRange(form);
-  startNextEntry(form, pauseMode, pauseMode && spanPause.has_value());
+  startNextEntry(form, log, pauseMode, pauseMode && spanPause.has_value());
 }
 
 void pauseEnded(Form1& form) {
@@ -215,10 +219,10 @@ void stopAnyReading(Form1& form) {
 }
 
 void wireSequencer(Form1& form, const std::shared_ptr<PollPeriod>& period,
-                   const std::shared_ptr<RangePlan>& plan) {
+                   const std::shared_ptr<RangePlan>& plan, const std::shared_ptr<ReadingLog>& log) {
   form[form1::StopIt].onClick = [&form] { stopIt(form); };
-  form[form1::Read].onClick = [&form, period, plan] { read(form, *period, *plan); };
-  form[form1::Timer1].onTick = [&form, period, plan] { poll(form, *period, *plan); };
+  form[form1::Read].onClick = [&form, period, plan, log] { read(form, *period, *plan, *log); };
+  form[form1::Timer1].onTick = [&form, period, plan, log] { poll(form, *period, *plan, *log); };
   form[form1::Timer2].onTick = [&form] { pauseEnded(form); };
   form[form1::reset].onClick = [&form, period, plan] { reset(form, *period, *plan); };
   form[form1::playing].onClick = [&form] { stopButton(form); };

@@ -8,6 +8,7 @@
 namespace hifz {
 
 class Form1;
+class ReadingLog;
 
 /// The reading itself: `StopIt` starts or stops it, `Read` plays the current
 /// entry, `Timer1` polls the main display for the end of a play, `Timer2`
@@ -15,9 +16,10 @@ class Form1;
 /// button `playing` ends a reading on the user's click. During a pause of
 /// pause mode the countdown shows the learner's turn. A range is read in the
 /// order of its plan: a chained span once, and in pause mode a pause after a
-/// drilled verse's plays and after each span.
+/// drilled verse's plays and after each span. Each play, each play heard
+/// whole and each learner's turn is told to `log`.
 void wireSequencer(Form1& form, const std::shared_ptr<PollPeriod>& period,
-                   const std::shared_ptr<RangePlan>& plan);
+                   const std::shared_ptr<RangePlan>& plan, const std::shared_ptr<ReadingLog>& log);
 
 /// Ends a reading that is going on, playing or pausing, as the stop button
 /// does; nothing when none is. For a main display that lost its movie.

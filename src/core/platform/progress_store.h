@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+
+#include "progress/passage.h"
+
+namespace hifz {
+
+/// How a reading went through its passage.
+enum class ReadingWay { OneVerse, RangeOnce, WithoutEnd, StepByStep, WholeChapter };
+
+/// One reading that played, as the practice log keeps it.
+struct Reading {
+  Passage passage;
+  ReadingWay way = ReadingWay::OneVerse;
+  /// Plays that ran to their end.
+  int playsHeard = 0;
+  /// The learner's turns (pauses for repeating aloud) that began.
+  int turnsGiven = 0;
+  /// Unix time in milliseconds.
+  std::int64_t startedAt = 0;
+  std::int64_t lengthMs = 0;
+
+  friend bool operator==(const Reading&, const Reading&) = default;
+};
+
+/// The learner's practice log, kept between runs.
+class ProgressStore {
+ public:
+  virtual ~ProgressStore() = default;
+  /// Keeps `reading` whole or not at all, without holding up the caller; a
+  /// store that cannot keep it says so once and goes on without it.
+  virtual void log(const Reading& reading) = 0;
+};
+
+/// Keeps nothing.
+class NullProgressStore final : public ProgressStore {
+ public:
+  void log(const Reading&) override {}
+};
+
+/// The one NullProgressStore that platforms without a practice log share.
+inline ProgressStore& noProgressStore() {
+  static NullProgressStore none;
+  return none;
+}
+
+}  // namespace hifz
