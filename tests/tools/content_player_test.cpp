@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
+#include <map>
 #include <ostream>
 #include <span>
 #include <string>
@@ -10,7 +11,9 @@
 
 #include "movie/page_bridge.h"
 #include "page_fixture.h"
+#include "sample_content/content_groups.h"
 #include "sample_content/content_writer.h"
+#include "sample_content/groups_menu.h"
 #include "sample_content/look.h"
 #include "sample_content/menu_movies.h"
 #include "sample_content/quran_text.h"
@@ -112,6 +115,31 @@ TEST_F(GeneratedMenuTest, TopMenuChapterListAndExitButtonsSendTheirKeys) {
   for (const std::string key : {"1", "8"}) {
     EXPECT_EQ(clickKey(list, content::chapterListMovie("1-2", group),
                        content::chapterListButtons("1-2"), key),
+              std::vector<Sent>{(Sent{"click", key})});
+  }
+}
+
+TEST_F(GeneratedMenuTest, ALongChaptersPageStripAndTheTopMenuOfEveryGroupSendTheirKeys) {
+  std::vector<content::ChapterText> texts;
+  for (int surah = 1; surah <= 114; ++surah)
+    texts.push_back(content::readChapterText(content::defaultChaptersFolder(), surah));
+  const std::vector<content::ContentGroup> groups = content::quranGroups(texts);
+  std::map<int, int> frames;
+  for (int verse = 1; verse <= 286; ++verse) frames.emplace(verse, 25);
+  const content::ChapterPlan baqarah =
+      content::planRecitedChapter(groups.back().chapters.front(), texts[1], frames);
+  const content::MenuPage& page13 = baqarah.menuPages[12];
+  PageSlot slot("flash1", mainDisplay(), QRect(QPoint(0, 0), content::kMainDisplay));
+  for (const std::string key : {"255", "241", "page1", "page15"}) {
+    EXPECT_EQ(clickKey(slot, content::chapterMenuMovie(baqarah, page13),
+                       content::chapterMenuButtons(page13), key),
+              std::vector<Sent>{(Sent{"click", key})});
+  }
+
+  PageSlot top("TopMenu", SlotSettings{}, QRect(QPoint(0, 0), content::kTopMenuStrip));
+  for (const std::string key : {"1-1", "2-2", "29", "1"}) {
+    EXPECT_EQ(clickKey(top, content::groupsMenuMovie(groups, texts),
+                       content::groupsMenuButtons(groups), key),
               std::vector<Sent>{(Sent{"click", key})});
   }
 }
