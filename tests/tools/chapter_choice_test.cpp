@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "recited_content/recited_chapter.h"
+
 namespace hifz::content {
 namespace {
 
@@ -70,6 +72,21 @@ TEST(ChapterChoice, PartsAreWholeEveryChapterWithAVerseInThemOnce) {
     EXPECT_THAT(choice.problem, HasSubstr("\"" + std::string(list) + "\"")) << list;
     EXPECT_TRUE(choice.surahs.empty()) << list;
   }
+}
+
+TEST(ChapterChoice, TheChapterABuildNamesIsFoundByItsNumber) {
+  const std::pair<const char*, int> cases[] = {
+      {"1-1/An Nas (114)", 114},
+      {"1/002 Al-Baqarah (2)", 2},
+      {"29/067 Al-Mulk (67)", 67},
+      {"1-1/An Nas", 0},
+      {"x (115)", 0},
+      {"x (0)", 0},
+      {"x (12a)", 0},
+      {"x (114", 0},
+      {"", 0},
+  };
+  for (const auto& [name, surah] : cases) EXPECT_EQ(chapterNumberIn(name), surah) << name;
 }
 
 }  // namespace

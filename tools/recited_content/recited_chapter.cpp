@@ -1,5 +1,7 @@
 #include "recited_content/recited_chapter.h"
 
+#include <charconv>
+
 #include "recited_content/mp3_frames.h"
 #include "sample_content/content_writer.h"
 #include "sample_content/page_movies.h"
@@ -29,6 +31,17 @@ std::string verseList(const std::vector<int>& verses) {
 
 std::string chapterName(const CatalogChapter& chapter) {
   return relativeFolder(chapter) + " (" + std::to_string(chapter.surah) + ")";
+}
+
+int chapterNumberIn(std::string_view name) {
+  const std::size_t open = name.rfind(" (");
+  if (open == std::string_view::npos || !name.ends_with(')')) return 0;
+  const std::string_view digits = name.substr(open + 2, name.size() - open - 3);
+  int surah = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), surah);
+  if (error != std::errc() || end != digits.data() + digits.size() || surah < 1 || surah > 114)
+    return 0;
+  return surah;
 }
 
 void throwIfStopped(const std::atomic<bool>* stop) {

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "recited_content/build_report.h"
 #include "recited_content/recitation_source.h"
@@ -21,6 +22,9 @@ using VerseFiles = std::map<int, VerseFile>;
 
 /// "1-1/An Nas (114)".
 std::string chapterName(const CatalogChapter& chapter);
+/// The chapter number a chapterName() ends with: 114 for "1-1/An Nas (114)";
+/// 0 for a name that ends with none from 1 to 114.
+int chapterNumberIn(std::string_view name);
 
 /// Throws BuildStopped when `stop` is set.
 void throwIfStopped(const std::atomic<bool>* stop);

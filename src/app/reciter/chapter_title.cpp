@@ -1,7 +1,6 @@
 #include "reciter/chapter_title.h"
 
 #include "recited_content/recited_chapter.h"
-#include "sample_content/catalog.h"
 #include "sample_content/content_error.h"
 #include "sample_content/quran_text.h"
 #include "view/isolated.h"
@@ -9,13 +8,12 @@
 namespace hifz {
 
 QString arabicChapterTitle(const std::string& builtName) {
-  for (const content::CatalogChapter& chapter : content::catalog()) {
-    if (content::chapterName(chapter) != builtName) continue;
+  if (const int surah = content::chapterNumberIn(builtName); surah > 0) {
     try {
       return QStringLiteral("سورة ") +
-             content::readChapterText(content::defaultChaptersFolder(), chapter.surah).name;
+             content::readChapterText(content::defaultChaptersFolder(), surah).name;
     } catch (const content::ContentError&) {
-      break;
+      // The text cannot be read: the chapter is named as the build names it.
     }
   }
   return isolatedLtr(QString::fromStdString(builtName));
