@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -23,7 +24,9 @@
 #include "platform/pulse_mixer.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_services.h"
+#include "platform/sqlite_progress_store.h"
 #include "platform/stderr_diagnostics.h"
+#include "platform/system_wall_clock.h"
 #include "platform/user_settings.h"
 #include "platform/xrandr_display.h"
 #include "quit_signals.h"
@@ -157,6 +160,12 @@ int main(int argc, char** argv) {
   hifz::QtClock clock;
   hifz::UserSettings userSettings;
   hifz::StderrDiagnostics diagnostics;
+  hifz::SqliteProgressStore progress(
+      (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+       "/hifz/progress.sqlite")
+          .toStdString(),
+      diagnostics);
+  hifz::SystemWallClock wallClock;
   // The message is measured in the font it is drawn in, so the dialog fits it.
   hifz::QtTextMeasure measure(hifz::msgFormFont());
 
@@ -168,10 +177,9 @@ int main(int argc, char** argv) {
     movieSlots.push_back(slot.get());
     return slot;
   };
-  hifz::Form1 form(
-      hifz::Platform{windows, *display, mixer, shell, sound, messages, files, clock, userSettings,
-                     diagnostics},
-      makeSlot, folder);
+  hifz::Form1 form(hifz::Platform{windows, *display, mixer, shell, sound, messages, files, clock,
+                                  userSettings, diagnostics, progress, wallClock},
+                   makeSlot, folder);
   hifz::MsgFormHolder msgForm(form, measure, HIFZ_WEBSITE);
   hifz::wireForm1(form, msgForm);
 

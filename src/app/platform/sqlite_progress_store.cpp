@@ -1,0 +1,203 @@
+#include "sqlite_progress_store.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+#include <array>
+#include <atomic>
+#include <optional>
+
+namespace hifz {
+namespace {
+
+constexpr std::array<const char*, 5> kWays = {"one verse", "range once", "without end",
+                                              "step by step", "whole chapter"};
+
+std::atomic<int> connections{0};
+
+QSqlDatabase database(const QString& connection) {
+  return QSqlDatabase::database(connection, false);
+}
+
+// Runs `sql`; the error's text when it fails.
+std::optional<QString> run(const QString& connection, const QString& sql) {
+  QSqlQuery query(database(connection));
+  if (query.exec(sql)) return std::nullopt;
+  return query.lastError().text();
+}
+
+std::optional<int> pragmaNumber(const QString& connection, const QString& pragma) {
+  QSqlQuery query(database(connection));
+  if (!query.exec("PRAGMA " + pragma) || !query.next()) return std::nullopt;
+  return query.value(0).toInt();
+}
+
+// The first free name beside `path` for a file set aside today.
+QString asideName(const QString& path) {
+  const QString base = path + "." + QDate::currentDate().toString(Qt::ISODate);
+  QString name = base;
+  for (int n = 2; QFileInfo::exists(name); ++n) name = base + "-" + QString::number(n);
+  return name;
+}
+
+}  // namespace
+
+const std::vector<SchemaStep>& progressSchema() {
+  static const std::vector<SchemaStep> schema = {
+      {1,
+       {"CREATE TABLE readings ("
+        " id INTEGER PRIMARY KEY,"
+        " chapter INTEGER NOT NULL CHECK (chapter BETWEEN 1 AND 114),"
+        " first_verse INTEGER NOT NULL CHECK (first_verse >= 1),"
+        " last_verse INTEGER NOT NULL CHECK (last_verse >= first_verse),"
+        " way TEXT NOT NULL,"
+        " plays_heard INTEGER NOT NULL,"
+        " turns_given INTEGER NOT NULL,"
+        " started_at INTEGER NOT NULL,"  // Unix time, ms
+        " length_ms INTEGER NOT NULL)"}},
+  };
+  return schema;
+}
+
+SqliteProgressStore::SqliteProgressStore(const std::string& path, Diagnostics& diagnostics,
+                                         const std::vector<SchemaStep>& schema)
+    : path_(QString::fromStdString(path)),
+      connection_("hifz-progress-" + QString::number(++connections)),
+      diagnostics_(diagnostics) {
+  QSqlDatabase::addDatabase("QSQLITE", connection_);
+  open_ = open(schema);
+}
+
+SqliteProgressStore::~SqliteProgressStore() {
+  database(connection_).close();
+  QSqlDatabase::removeDatabase(connection_);
+}
+
+bool SqliteProgressStore::open(const std::vector<SchemaStep>& schema) {
+  if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
+    failed("opened", "its folder cannot be made");
+    return false;
+  }
+  QSqlDatabase db = database(connection_);
+  db.setDatabaseName(path_);
+  if (!db.open()) {
+    failed("opened", db.lastError().text());
+    return false;
+  }
+  const int latest = schema.empty() ? 0 : schema.back().to;
+  const std::optional<int> version = pragmaNumber(connection_, "user_version");
+  const bool readable =
+      version && run(connection_, "SELECT count(*) FROM sqlite_master") == std::nullopt;
+  QString why;
+  if (!readable) {
+    why = "it is not a readable SQLite database";
+  } else if (*version > latest) {
+    why = QString("its schema (version %1) is newer than this program's (%2)")
+              .arg(*version)
+              .arg(latest);
+  } else {
+    QSqlQuery quick(db);
+    if (!quick.exec("PRAGMA quick_check") || !quick.next() || quick.value(0).toString() != "ok")
+      why = "it is damaged";
+  }
+  if (!why.isEmpty()) {
+    setAside(why.toStdString());
+    db.setDatabaseName(path_);
+    if (!db.open()) {
+      failed("opened", db.lastError().text());
+      return false;
+    }
+  }
+  // WAL: a reading's commit is one append, and a kill loses nothing committed.
+  for (const QString& pragma :
+       {QString("PRAGMA journal_mode=WAL"), QString("PRAGMA synchronous=NORMAL")})
+    if (const std::optional<QString> error = run(connection_, pragma)) {
+      failed("opened", *error);
+      return false;
+    }
+  const int from = pragmaNumber(connection_, "user_version").value_or(0);
+  for (const SchemaStep& step : schema) {
+    if (step.to <= from) continue;
+    db.transaction();
+    for (const QString& statement : step.statements)
+      if (const std::optional<QString> error = run(connection_, statement)) {
+        db.rollback();
+        failed("brought up to date", *error);
+        return false;
+      }
+    run(connection_, QString("PRAGMA user_version=%1").arg(step.to));
+    if (!db.commit()) {
+      failed("brought up to date", db.lastError().text());
+      return false;
+    }
+  }
+  return true;
+}
+
+void SqliteProgressStore::setAside(const std::string& why) {
+  database(connection_).close();
+  const QString aside = asideName(path_);
+  for (const QString& suffix : {QString(), QString("-wal"), QString("-shm")})
+    if (QFileInfo::exists(path_ + suffix)) QFile::rename(path_ + suffix, aside + suffix);
+  diagnostics_.report("the practice log " + path_.toStdString() + " is set aside as " +
+                      aside.toStdString() + ", as " + why + "; a new one starts");
+}
+
+void SqliteProgressStore::failed(const std::string& what, const QString& why) {
+  if (told_) return;
+  told_ = true;
+  diagnostics_.report("the practice log " + path_.toStdString() + " cannot be " + what + " (" +
+                      why.toStdString() + "); readings are not kept");
+}
+
+void SqliteProgressStore::log(const Reading& reading) {
+  if (!open_) return;
+  QSqlDatabase db = database(connection_);
+  QSqlQuery insert(db);
+  insert.prepare(
+      "INSERT INTO readings (chapter, first_verse, last_verse, way, plays_heard, turns_given,"
+      " started_at, length_ms) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+  insert.addBindValue(reading.passage.chapter);
+  insert.addBindValue(reading.passage.firstVerse);
+  insert.addBindValue(reading.passage.lastVerse);
+  insert.addBindValue(QString(kWays[static_cast<std::size_t>(reading.way)]));
+  insert.addBindValue(reading.playsHeard);
+  insert.addBindValue(reading.turnsGiven);
+  insert.addBindValue(static_cast<qlonglong>(reading.startedAt));
+  insert.addBindValue(static_cast<qlonglong>(reading.lengthMs));
+  // One statement is one transaction: the reading is kept whole or not at all.
+  if (!insert.exec()) failed("written", insert.lastError().text());
+}
+
+std::vector<Reading> SqliteProgressStore::readings() const {
+  std::vector<Reading> kept;
+  if (!open_) return kept;
+  QSqlQuery query(database(connection_));
+  if (!query.exec("SELECT chapter, first_verse, last_verse, way, plays_heard, turns_given,"
+                  " started_at, length_ms FROM readings ORDER BY id"))
+    return kept;
+  while (query.next()) {
+    Reading reading;
+    reading.passage = {query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt()};
+    const QString way = query.value(3).toString();
+    for (std::size_t i = 0; i < kWays.size(); ++i)
+      if (way == kWays[i]) reading.way = static_cast<ReadingWay>(i);
+    reading.playsHeard = query.value(4).toInt();
+    reading.turnsGiven = query.value(5).toInt();
+    reading.startedAt = query.value(6).toLongLong();
+    reading.lengthMs = query.value(7).toLongLong();
+    kept.push_back(reading);
+  }
+  return kept;
+}
+
+int SqliteProgressStore::version() const {
+  return open_ ? pragmaNumber(connection_, "user_version").value_or(0) : 0;
+}
+
+}  // namespace hifz

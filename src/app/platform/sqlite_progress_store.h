@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/diagnostics.h"
+#include "platform/progress_store.h"
+
+namespace hifz {
+
+/// One step of the log's schema: brings a database of version `to - 1` to
+/// version `to`, inside the transaction that also records the new version.
+struct SchemaStep {
+  int to = 0;
+  std::vector<QString> statements;
+};
+
+/// The program's schema, step by step from an empty database.
+const std::vector<SchemaStep>& progressSchema();
+
+/// The practice log in one SQLite file, through Qt SQL, in WAL mode: each
+/// reading in one transaction, so that a program killed outright loses at
+/// most the reading going on. A file that is not SQLite, is damaged, or has
+/// a schema newer than this program's is set aside beside itself with the
+/// date in its name, never deleted, and a new log starts; one that cannot be
+/// opened or written is told once, and the program goes on without it.
+class SqliteProgressStore final : public ProgressStore {
+ public:
+  SqliteProgressStore(const std::string& path, Diagnostics& diagnostics,
+                      const std::vector<SchemaStep>& schema = progressSchema());
+  ~SqliteProgressStore() override;
+  SqliteProgressStore(const SqliteProgressStore&) = delete;
+  SqliteProgressStore& operator=(const SqliteProgressStore&) = delete;
+
+  void log(const Reading& reading) override;
+  /// Every reading kept, oldest first; none when the log is not open.
+  std::vector<Reading> readings() const;
+  /// The log's schema version; 0 when it is not open.
+  int version() const;
+
+ private:
+  bool open(const std::vector<SchemaStep>& schema);
+  void setAside(const std::string& why);
+  void failed(const std::string& what, const QString& why);
+
+  QString path_;
+  QString connection_;
+  Diagnostics& diagnostics_;
+  bool open_ = false;
+  bool told_ = false;
+};
+
+}  // namespace hifz

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDateTime>
+
+#include "platform/wall_clock.h"
+
+namespace hifz {
+
+/// The system's time of day.
+class SystemWallClock final : public WallClock {
+ public:
+  std::int64_t now() const override { return QDateTime::currentMSecsSinceEpoch(); }
+};
+
+}  // namespace hifz
