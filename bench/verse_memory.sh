@@ -6,9 +6,10 @@
 # program (with its data folder beside it), the number of plays (100), how
 # often to print (50), the seconds between clicks (1). Each line then says
 # "plays all program renderer gpu audio other", PSS in MB by process
-# (process_tree_split.sh); with HIFZ_PAGE_PORT set, the program opens its
-# page to DevTools on that port and each line ends with what the page holds
-# (page_memory.py).
+# (process_tree_split.sh); with HIFZ_REST_SECONDS set, then the % of one core
+# its processes use over that many seconds of rest; with HIFZ_PAGE_PORT set,
+# the program opens its page to DevTools on that port and each line ends with
+# what the page holds (page_memory.py).
 set -euo pipefail
 program=$1
 plays=${2:-100}
@@ -44,10 +45,21 @@ click() {
 }
 click 513 456 1.5
 click 508 376 2
+ticks() { bash "$here/process_tree_cpu.sh" "$pid" | awk '{ sum += $2 } END { print sum }'; }
+# % of one core the program's processes use over `seconds` with nothing playing.
+rest_share() {
+  local seconds=$1 before after
+  before=$(ticks)
+  sleep "$seconds"
+  after=$(ticks)
+  awk -v t=$((after - before)) -v s="$seconds" -v hz="$(getconf CLK_TCK)" \
+    'BEGIN { printf "%.1f", 100 * t / hz / s }'
+}
 measure() {
-  local page=
+  local rest= page=
+  if [ -n "${HIFZ_REST_SECONDS:-}" ]; then rest=$(rest_share "$HIFZ_REST_SECONDS"); fi
   if [ -n "${HIFZ_PAGE_PORT:-}" ]; then page=$(python3 "$here/page_memory.py" "$HIFZ_PAGE_PORT"); fi
-  echo "$1 $(bash "$here/process_tree_split.sh" "$pid") $page"
+  echo "$1 $(bash "$here/process_tree_split.sh" "$pid") $rest $page"
 }
 measure 0
 for ((play = 1; play <= plays; play++)); do
