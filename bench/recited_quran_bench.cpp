@@ -12,8 +12,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "content/quran_text.h"
 #include "recitation_files.h"
-#include "sample_content/quran_text.h"
 
 namespace {
 

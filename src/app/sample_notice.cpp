@@ -1,9 +1,9 @@
 #include "sample_notice.h"
 
+#include "content/content_writer.h"
 #include "dialog/notice.h"
 #include "platform/disk_file_system.h"
 #include "platform/user_settings.h"
-#include "sample_content/content_writer.h"
 
 namespace hifz {
 

@@ -372,7 +372,7 @@ def difference(first, second):
     return total / max(1, 3 * len(first))
 
 
-# The tiles' colour in the sample content (tools/sample_content/look.h).
+# The tiles' colour in the sample content (src/content/look.h).
 CREAM = (0xf6, 0xee, 0xdb)
 
 

@@ -15,14 +15,14 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "content/catalog.h"
+#include "content/chapter_plan.h"
+#include "content/content_writer.h"
+#include "content/look.h"
+#include "content/menu_movies.h"
+#include "content/quran_text.h"
+#include "content/tone.h"
 #include "dialog/msg_form.h"
-#include "sample_content/catalog.h"
-#include "sample_content/chapter_plan.h"
-#include "sample_content/content_writer.h"
-#include "sample_content/look.h"
-#include "sample_content/menu_movies.h"
-#include "sample_content/quran_text.h"
-#include "sample_content/tone.h"
 #include "shell/form1_inventory.h"
 #include "swf/sound.h"
 #include "test_program.h"

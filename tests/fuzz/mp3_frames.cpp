@@ -6,14 +6,14 @@
 // carry it: each input checks that it reads again frame by frame, to the same
 // samples, and that joining it to itself doubles it.
 
-#include "recited_content/mp3_frames.h"
+#include "content/recited/mp3_frames.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <span>
 #include <variant>
 
-#include "recited_content/mp3_header.h"
+#include "content/recited/mp3_header.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <variant>
 #include <vector>
 
-#include "recited_content/recitation_source.h"
-#include "sample_content/content_error.h"
+#include "content/content_error.h"
+#include "content/recited/recitation_source.h"
 
 namespace {
 

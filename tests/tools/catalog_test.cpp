@@ -1,4 +1,4 @@
-#include "sample_content/catalog.h"
+#include "content/catalog.h"
 
 #include <gtest/gtest.h>
 

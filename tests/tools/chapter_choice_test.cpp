@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "recited_content/recited_chapter.h"
+#include "content/recited/recited_chapter.h"
 
 namespace hifz::content {
 namespace {

@@ -1,4 +1,4 @@
-#include "sample_content/chapter_plan.h"
+#include "content/chapter_plan.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -6,11 +6,11 @@
 #include <map>
 #include <numeric>
 
+#include "content/content_error.h"
+#include "content/content_writer.h"
+#include "content/menu_movies.h"
+#include "content/quran_text.h"
 #include "recitation/verse_code.h"
-#include "sample_content/content_error.h"
-#include "sample_content/content_writer.h"
-#include "sample_content/menu_movies.h"
-#include "sample_content/quran_text.h"
 
 namespace hifz::content {
 namespace {

@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "content/chapter_plan.h"
+#include "content/content_writer.h"
+#include "content/quran_text.h"
 #include "controls/file_list_box.h"
 #include "generated_content.h"
 #include "navigation/windows_1256.h"
 #include "platform/disk_file_system.h"
 #include "recitation/reading_rules.h"
 #include "recitation/verse_code.h"
-#include "sample_content/chapter_plan.h"
-#include "sample_content/content_writer.h"
-#include "sample_content/quran_text.h"
 
 namespace hifz::testing {
 namespace {

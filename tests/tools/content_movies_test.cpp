@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "content/chapter_plan.h"
+#include "content/content_writer.h"
+#include "content/menu_movies.h"
+#include "content/quran_text.h"
 #include "controls/file_list_box.h"
 #include "generated_content.h"
 #include "movie_facts.h"
 #include "platform/disk_file_system.h"
-#include "sample_content/chapter_plan.h"
-#include "sample_content/content_writer.h"
-#include "sample_content/menu_movies.h"
-#include "sample_content/quran_text.h"
 
 namespace hifz::testing {
 namespace {

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "content/content_groups.h"
+#include "content/content_writer.h"
+#include "content/groups_menu.h"
+#include "content/look.h"
+#include "content/menu_movies.h"
+#include "content/quran_text.h"
 #include "movie/page_bridge.h"
 #include "page_fixture.h"
-#include "sample_content/content_groups.h"
-#include "sample_content/content_writer.h"
-#include "sample_content/groups_menu.h"
-#include "sample_content/look.h"
-#include "sample_content/menu_movies.h"
-#include "sample_content/quran_text.h"
 
 namespace hifz::testing {
 namespace {

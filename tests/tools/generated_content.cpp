@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "sample_content/content_writer.h"
-#include "sample_content/quran_text.h"
+#include "content/content_writer.h"
+#include "content/quran_text.h"
 
 namespace hifz::testing {
 

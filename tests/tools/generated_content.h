@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "sample_content/chapter_plan.h"
+#include "content/chapter_plan.h"
 
 namespace hifz::testing {
 

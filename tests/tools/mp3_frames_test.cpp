@@ -1,13 +1,13 @@
-#include "recited_content/mp3_frames.h"
+#include "content/recited/mp3_frames.h"
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 #include <variant>
 
+#include "content/recited/mp3_convert.h"
+#include "content/recited/mp3_header.h"
 #include "recitation_files.h"
-#include "recited_content/mp3_convert.h"
-#include "recited_content/mp3_header.h"
 
 namespace hifz::content {
 namespace {

@@ -4,17 +4,17 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "sample_content/catalog_file.h"
-#include "sample_content/chapter_plan.h"
-#include "sample_content/content_error.h"
-#include "sample_content/content_groups.h"
-#include "sample_content/groups_menu.h"
-#include "sample_content/look.h"
-#include "sample_content/menu_movies.h"
-#include "sample_content/movie_kit.h"
-#include "sample_content/quran_parts.h"
-#include "sample_content/quran_text.h"
-#include "sample_content/verse_page.h"
+#include "content/catalog_file.h"
+#include "content/chapter_plan.h"
+#include "content/content_error.h"
+#include "content/content_groups.h"
+#include "content/groups_menu.h"
+#include "content/look.h"
+#include "content/menu_movies.h"
+#include "content/movie_kit.h"
+#include "content/quran_parts.h"
+#include "content/quran_text.h"
+#include "content/verse_page.h"
 
 namespace hifz::content {
 namespace {

@@ -1,4 +1,4 @@
-#include "sample_content/quran_text.h"
+#include "content/quran_text.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "sample_content/content_error.h"
+#include "content/content_error.h"
 
 namespace hifz::content {
 namespace {

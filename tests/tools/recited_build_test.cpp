@@ -1,4 +1,4 @@
-#include "recited_content/recited_build.h"
+#include "content/recited/recited_build.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -10,10 +10,10 @@
 #include <map>
 #include <variant>
 
+#include "content/chapter_plan.h"
 #include "movie_facts.h"
 #include "recitation_files.h"
 #include "recited_fixture.h"
-#include "sample_content/chapter_plan.h"
 
 namespace hifz::testing {
 namespace {

@@ -6,9 +6,9 @@
 #include <map>
 #include <variant>
 
+#include "content/catalog.h"
+#include "content/quran_text.h"
 #include "recitation_files.h"
-#include "sample_content/catalog.h"
-#include "sample_content/quran_text.h"
 
 namespace hifz::testing {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "recited_content/mp3_frames.h"
-#include "recited_content/recited_build.h"
+#include "content/recited/mp3_frames.h"
+#include "content/recited/recited_build.h"
 
 namespace hifz::testing {
 

@@ -9,10 +9,10 @@
 #include <QThread>
 #include <atomic>
 
+#include "content/catalog.h"
+#include "content/quran_text.h"
 #include "recitation_files.h"
 #include "recited_fixture.h"
-#include "sample_content/catalog.h"
-#include "sample_content/quran_text.h"
 
 namespace hifz::testing {
 namespace {

@@ -6,12 +6,12 @@
 #include <tuple>
 #include <variant>
 
+#include "content/look.h"
+#include "content/quran_text.h"
+#include "content/recited/mp3_frames.h"
+#include "content/recited/recited_build.h"
 #include "page_fixture.h"
 #include "recitation_files.h"
-#include "recited_content/mp3_frames.h"
-#include "recited_content/recited_build.h"
-#include "sample_content/look.h"
-#include "sample_content/quran_text.h"
 #include "sound_recorder.h"
 #include "swf/writer.h"
 

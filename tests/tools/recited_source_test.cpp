@@ -4,9 +4,9 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
+#include "content/recited/recitation_source.h"
 #include "movie_facts.h"
 #include "recitation_files.h"
-#include "recited_content/recitation_source.h"
 #include "recited_fixture.h"
 #include "zip_files.h"
 

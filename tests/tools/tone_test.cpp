@@ -1,4 +1,4 @@
-#include "sample_content/tone.h"
+#include "content/tone.h"
 
 #include <gtest/gtest.h>
 

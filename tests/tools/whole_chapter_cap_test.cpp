@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <variant>
 
+#include "content/catalog.h"
+#include "content/chapter_plan.h"
+#include "content/recited/recited_movies.h"
 #include "recitation_files.h"
-#include "recited_content/recited_movies.h"
-#include "sample_content/catalog.h"
-#include "sample_content/chapter_plan.h"
 
 namespace hifz::content {
 namespace {

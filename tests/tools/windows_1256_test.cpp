@@ -1,11 +1,11 @@
-#include "sample_content/windows_1256.h"
+#include "content/windows_1256.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>
 
 #include <string>
 
-#include "sample_content/content_error.h"
+#include "content/content_error.h"
 
 namespace hifz::content {
 namespace {

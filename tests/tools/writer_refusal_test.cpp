@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "sample_content/content_error.h"
-#include "sample_content/content_writer.h"
-#include "sample_content/quran_text.h"
+#include "content/content_error.h"
+#include "content/content_writer.h"
+#include "content/quran_text.h"
 
 namespace hifz::content {
 namespace {

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <functional>
 
-#include "sample_content/quran_parts.h"
+#include "content/quran_parts.h"
 
 namespace hifz::content {
 namespace {

@@ -13,11 +13,11 @@
 #include <string_view>
 #include <vector>
 
+#include "content/quran_text.h"
+#include "content/recited/recited_build.h"
 #include "recited_content/chapter_choice.h"
 #include "recited_content/progress.h"
 #include "recited_content/quiet_runtime_folder.h"
-#include "recited_content/recited_build.h"
-#include "sample_content/quran_text.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "recited_content/recited_build.h"
+#include "content/recited/recited_build.h"
 
 namespace hifz::content {
 

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <exception>
 
-#include "sample_content/content_writer.h"
-#include "sample_content/quran_text.h"
+#include "content/content_writer.h"
+#include "content/quran_text.h"
 
 int main(int argc, char* argv[]) {
   // Pictures are painted off screen; no display is needed.

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "sample_content/file_descriptor.h"
+#include "content/file_descriptor.h"
 
 namespace hifz {
 namespace fs = std::filesystem;

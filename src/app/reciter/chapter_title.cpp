@@ -1,8 +1,8 @@
 #include "reciter/chapter_title.h"
 
-#include "recited_content/recited_chapter.h"
-#include "sample_content/content_error.h"
-#include "sample_content/quran_text.h"
+#include "content/content_error.h"
+#include "content/quran_text.h"
+#include "content/recited/recited_chapter.h"
 #include "view/isolated.h"
 
 namespace hifz {

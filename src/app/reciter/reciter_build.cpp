@@ -4,9 +4,9 @@
 #include <exception>
 #include <system_error>
 
+#include "content/quran_text.h"
 #include "reciter/build_folder.h"
 #include "reciter/content_swap.h"
-#include "sample_content/quran_text.h"
 
 namespace hifz {
 namespace fs = std::filesystem;

@@ -7,7 +7,7 @@
 #include <memory>
 #include <thread>
 
-#include "recited_content/recited_build.h"
+#include "content/recited/recited_build.h"
 
 namespace hifz {
 

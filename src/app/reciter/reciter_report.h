@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "recited_content/recited_build.h"
+#include "content/recited/recited_build.h"
 
 namespace hifz {
 
