@@ -9,9 +9,9 @@ namespace {
 
 content::BuildSummary twoOfThreeChapters() {
   content::BuildSummary summary;
-  summary.chapters = {{"1-1/An Nas (114)", 6, 6, {}, 0},
-                      {"1-1/Al Falaq (113)", 5, 3, {2, 5}, 1},
-                      {"1-1/Iklas (112)", 4, 0, {1, 2, 3, 4}, 0}};
+  summary.chapters = {{"1-1/An Nas (114)", 114, 6, 6, {}, 0},
+                      {"1-1/Al Falaq (113)", 113, 5, 3, {2, 5}, 1},
+                      {"1-1/Iklas (112)", 112, 4, 0, {1, 2, 3, 4}, 0}};
   summary.skipped = {{"114007.mp3", "chapter 114 has no verse 7"}};
   summary.notes = {"113001.mp3: its last frame, cut short, is left out"};
   return summary;
@@ -40,7 +40,8 @@ TEST(ReciterReportTest, SpeaksTheLearnersLocale) {
   const QLocale before;
   QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
   content::BuildSummary summary;
-  summary.chapters = {{"2-1/Al Ala (87)", 19, 17, {3, 12}, 0}, {"9-9/Nowhere (200)", 4, 3, {4}, 0}};
+  summary.chapters = {{"2-1/Al Ala (87)", 87, 19, 17, {3, 12}, 0},
+                      {"9-9/Nowhere (200)", 200, 4, 3, {4}, 0}};
   const QString report = reciterReport(summary);
   QLocale::setDefault(before);
   EXPECT_TRUE(report.contains(QStringLiteral("عدد السور التي بُنيت: ٢، وعدد آياتها: ٢٠.")))
@@ -51,7 +52,7 @@ TEST(ReciterReportTest, SpeaksTheLearnersLocale) {
 
 TEST(ReciterReportTest, AWholeBuildSaysNothingOfMissingOrSkipped) {
   content::BuildSummary summary;
-  summary.chapters = {{"1-1/An Nas (114)", 6, 6, {}, 0}};
+  summary.chapters = {{"1-1/An Nas (114)", 114, 6, 6, {}, 0}};
   const QString report = reciterReport(summary);
   EXPECT_EQ(report, QStringLiteral("عدد السور التي بُنيت: 1، وعدد آياتها: 6."));
 }
