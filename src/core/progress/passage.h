@@ -1,5 +1,7 @@
 #pragma once
 
+#include <compare>
+
 namespace hifz {
 
 /// What the learner practises and grades: verses `firstVerse` to `lastVerse`
