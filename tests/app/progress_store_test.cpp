@@ -65,11 +65,14 @@ class ProgressStoreFile : public ::testing::Test {
   Lines diagnostics;
 };
 
-TEST_F(ProgressStoreFile, KeepsEachReadingInAWalLogOfVersionOne) {
+// The program's own schema version, the last step's.
+int latest() { return progressSchema().back().to; }
+
+TEST_F(ProgressStoreFile, KeepsEachReadingInAWalLogOfTheLatestVersion) {
   {
     SqliteProgressStore store(file(), diagnostics);
     for (int n = 0; n < 3; ++n) store.log(reading(n));
-    EXPECT_EQ(1, store.version());
+    EXPECT_EQ(latest(), store.version());
   }
   SqliteProgressStore again(file(), diagnostics);
   EXPECT_EQ((std::vector<Reading>{reading(0), reading(1), reading(2)}), again.readings());
@@ -104,7 +107,7 @@ TEST_P(ProgressStoreSetAside, MovesTheFileAsideAndStartsANewLog) {
   EXPECT_NE(std::string::npos, diagnostics.lines[0].find(aside.toStdString()));
   store.log(reading(7));
   EXPECT_EQ(std::vector<Reading>{reading(7)}, store.readings());
-  EXPECT_EQ(1, store.version());
+  EXPECT_EQ(latest(), store.version());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -135,16 +138,16 @@ INSTANTIATE_TEST_SUITE_P(
                 [](const QString& path) {
                   rawSql(path, {"CREATE TABLE readings (x)", "PRAGMA user_version=7"});
                 },
-                "newer than this program's (1)"}),
+                "newer than this program's (2)"}),
     [](const ::testing::TestParamInfo<BadFile>& param) { return std::string(param.param.name); });
 
 TEST_F(ProgressStoreFile, BringsAnOlderLogUpToDateKeepingItsReadings) {
   { SqliteProgressStore(file(), diagnostics).log(reading(1)); }
   std::vector<SchemaStep> schema = progressSchema();
-  schema.push_back(
-      {2, {"ALTER TABLE readings ADD COLUMN note TEXT", "UPDATE readings SET note='x'"}});
+  schema.push_back({latest() + 1,
+                    {"ALTER TABLE readings ADD COLUMN note TEXT", "UPDATE readings SET note='x'"}});
   SqliteProgressStore store(file(), diagnostics, schema);
-  EXPECT_EQ(2, store.version());
+  EXPECT_EQ(latest() + 1, store.version());
   EXPECT_EQ(std::vector<Reading>{reading(1)}, store.readings());
   EXPECT_EQ("x", rawValue(path(), "SELECT note FROM readings"));
   EXPECT_TRUE(diagnostics.lines.empty());
@@ -153,16 +156,80 @@ TEST_F(ProgressStoreFile, BringsAnOlderLogUpToDateKeepingItsReadings) {
 TEST_F(ProgressStoreFile, AStepThatFailsLeavesTheLogAsItWasAndIsToldOnce) {
   { SqliteProgressStore(file(), diagnostics).log(reading(1)); }
   std::vector<SchemaStep> schema = progressSchema();
-  schema.push_back({2, {"ALTER TABLE readings ADD COLUMN note TEXT", "NOT SQL AT ALL"}});
+  schema.push_back({latest() + 1, {"ALTER TABLE readings ADD COLUMN note TEXT", "NOT SQL AT ALL"}});
   {
     SqliteProgressStore store(file(), diagnostics, schema);
     store.log(reading(2));
     EXPECT_TRUE(store.readings().empty());
   }
   EXPECT_EQ(1u, diagnostics.lines.size());
-  EXPECT_EQ("1", rawValue(path(), "PRAGMA user_version"));
+  EXPECT_EQ(QString::number(latest()), rawValue(path(), "PRAGMA user_version"));
   EXPECT_EQ("", rawValue(path(), "SELECT count(note) FROM readings"));
   EXPECT_EQ(std::vector<Reading>{reading(1)}, SqliteProgressStore(file(), diagnostics).readings());
+}
+
+// A card as a few reviews leave it, every field set.
+Card reviewedCard() {
+  Card card;
+  card.state = CardState::Relearning;
+  card.due = 1'709'900'000'000;
+  card.lastReview = 1'709'899'400'000;
+  card.memory = {2.30648127, 6.81289431};
+  card.scheduledDays = 0;
+  card.elapsedDays = 12;
+  card.reps = 5;
+  card.lapses = 1;
+  card.learningStep = 0;
+  return card;
+}
+
+constexpr Passage kRange{114, 2, 4};
+
+TEST_F(ProgressStoreFile, BringsALogOfVersionOneToCardsKeepingItsReadings) {
+  { SqliteProgressStore(file(), diagnostics, {progressSchema().front()}).log(reading(1)); }
+  ASSERT_EQ("1", rawValue(path(), "PRAGMA user_version"));
+  {
+    SqliteProgressStore store(file(), diagnostics);
+    EXPECT_EQ(2, store.version());
+    EXPECT_EQ(std::vector<Reading>{reading(1)}, store.readings());
+    EXPECT_EQ(std::nullopt, store.card(kRange));
+    store.saveCard(kRange, reviewedCard(), Grade::Again);
+  }
+  EXPECT_EQ(reviewedCard(), SqliteProgressStore(file(), diagnostics).card(kRange));
+  EXPECT_TRUE(diagnostics.lines.empty());
+}
+
+TEST_F(ProgressStoreFile, KeepsEachPassagesLatestCardAndEveryReview) {
+  Card first = reviewedCard();
+  first.state = CardState::Learning;
+  first.lastReview.reset();
+  {
+    SqliteProgressStore store(file(), diagnostics);
+    store.saveCard(kRange, first, Grade::Hard);
+    store.saveCard({114, 5, 5}, first, Grade::Easy);
+    store.saveCard(kRange, reviewedCard(), Grade::Good);
+  }
+  SqliteProgressStore store(file(), diagnostics);
+  EXPECT_EQ(reviewedCard(), store.card(kRange));
+  EXPECT_EQ(first, store.card({114, 5, 5}));
+  EXPECT_EQ(std::nullopt, store.card({114, 5, 6}));
+  EXPECT_EQ(
+      "hard,easy,good",
+      rawValue(path(), "SELECT group_concat(grade) FROM (SELECT grade FROM reviews ORDER BY id)"));
+  EXPECT_EQ("1709899400000|relearning|1709900000000",
+            rawValue(path(),
+                     "SELECT reviewed_at || '|' || state || '|' || due FROM reviews"
+                     " WHERE id = 3"));
+  EXPECT_EQ("2", rawValue(path(), "SELECT count(*) FROM cards"));
+}
+
+TEST_F(ProgressStoreFile, AGradeThatCannotBeWrittenKeepsNeitherCardNorReview) {
+  SqliteProgressStore store(file(), diagnostics);
+  rawSql(path(),
+         {"CREATE TRIGGER refuse BEFORE INSERT ON reviews BEGIN SELECT RAISE(ABORT, 'no'); END"});
+  store.saveCard(kRange, reviewedCard(), Grade::Good);
+  EXPECT_EQ(std::nullopt, store.card(kRange));
+  EXPECT_EQ(1u, diagnostics.lines.size());
 }
 
 TEST_F(ProgressStoreFile, AReadOnlyFolderIsToldOnceAndReadingsGoOn) {

@@ -10,6 +10,7 @@ import argparse
 import os
 import shutil
 import signal
+import sqlite3
 import subprocess
 import sys
 import tempfile
@@ -132,6 +133,35 @@ def repeat_three(program):
     heard = expect_plays(f"verse {verse} of {chapter['folder']}", tones(program, segments),
                          [length] * 3)
     print_gaps(heard)
+
+
+# The grade strip's panel, near its top corner (src/app/pictures/grade_strip.svg).
+GRADE_STRIP = (0xfb, 0xf6, 0xe6)
+
+
+@journey
+def grade_good(program):
+    """A verse read to its end offers the grades; "جيدة" keeps the verse's card
+    and its review in the progress database, and the strip goes away."""
+    chapter = first_chapter(program)
+    program.choose_chapter(chapter)
+    verse = shortest_verse(chapter)["verse"]
+    x, y, _, _ = program.layout.rect("GradeStrip")
+    corner = (x + 6, y + 6)
+    read_verse(program, chapter, verse, 1)
+    program.wait_for_colour("the grade strip", corner, GRADE_STRIP, timeout=5)
+    print("the grade strip shows")
+    program.click("GradeGood")
+    wait_until("the grade strip to go",
+               lambda: not harness.colour_near(program.colour_at(corner), GRADE_STRIP), 5)
+    database = os.path.join(program.env["XDG_DATA_HOME"], "hifz", "progress.sqlite")
+    with sqlite3.connect(database) as db:
+        cards = db.execute("SELECT chapter, first_verse, last_verse, state, reps FROM cards").fetchall()
+        reviews = db.execute("SELECT chapter, first_verse, last_verse, grade FROM reviews").fetchall()
+    number = chapter["number"]
+    check(cards == [(number, verse, verse, "learning", 1)], f"the cards kept: {cards}")
+    check(reviews == [(number, verse, verse, "good")], f"the reviews kept: {reviews}")
+    print(f"kept: {cards[0]}, reviewed {reviews[0][3]}")
 
 
 @journey

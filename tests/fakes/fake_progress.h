@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <vector>
 
 #include "platform/progress_store.h"
@@ -9,11 +11,29 @@
 
 namespace hifz::testing {
 
-/// A practice log in memory: every reading logged, in order.
+/// A grade kept with the card it gave.
+struct SavedGrade {
+  Passage passage;
+  Card card;
+  Grade grade = Grade::Again;
+};
+
+/// A practice log in memory: every reading logged and every grade saved, in
+/// order, and each passage's card.
 class FakeProgressStore final : public ProgressStore {
  public:
   void log(const Reading& reading) override { readings.push_back(reading); }
+  std::optional<Card> card(const Passage& passage) const override {
+    const auto found = cards.find(passage);
+    return found == cards.end() ? std::nullopt : std::optional<Card>(found->second);
+  }
+  void saveCard(const Passage& passage, const Card& card, Grade grade) override {
+    cards[passage] = card;
+    grades.push_back({passage, card, grade});
+  }
   std::vector<Reading> readings;
+  std::map<Passage, Card> cards;
+  std::vector<SavedGrade> grades;
 };
 
 /// The time of day moving with a virtual clock, from `epoch` on.
@@ -21,6 +41,9 @@ class VirtualWallClock final : public WallClock {
  public:
   VirtualWallClock(const VirtualClock& clock, std::int64_t epoch) : clock_(clock), epoch_(epoch) {}
   std::int64_t now() const override { return epoch_ + clock_.now(); }
+  std::int64_t calendarNow() const override { return now() + zoneOffset; }
+  /// The learner's time zone's offset from UTC, in milliseconds.
+  std::int64_t zoneOffset = 0;
 
  private:
   const VirtualClock& clock_;

@@ -17,6 +17,8 @@ namespace {
 
 constexpr std::array<const char*, 5> kWays = {"one verse", "range once", "without end",
                                               "step by step", "whole chapter"};
+constexpr std::array<const char*, 4> kStates = {"new", "learning", "review", "relearning"};
+constexpr std::array<const char*, 4> kGrades = {"again", "hard", "good", "easy"};
 
 std::atomic<int> connections{0};
 
@@ -60,6 +62,33 @@ const std::vector<SchemaStep>& progressSchema() {
         " turns_given INTEGER NOT NULL,"
         " started_at INTEGER NOT NULL,"  // Unix time, ms
         " length_ms INTEGER NOT NULL)"}},
+      // Times here are on the learner's calendar (Unix time plus the time
+      // zone's offset, in ms), as the scheduler counts days by them.
+      {2,
+       {"CREATE TABLE cards ("
+        " chapter INTEGER NOT NULL CHECK (chapter BETWEEN 1 AND 114),"
+        " first_verse INTEGER NOT NULL CHECK (first_verse >= 1),"
+        " last_verse INTEGER NOT NULL CHECK (last_verse >= first_verse),"
+        " state TEXT NOT NULL,"
+        " due INTEGER NOT NULL,"
+        " last_review INTEGER,"
+        " stability REAL NOT NULL,"
+        " difficulty REAL NOT NULL,"
+        " scheduled_days INTEGER NOT NULL,"
+        " elapsed_days INTEGER NOT NULL,"
+        " reps INTEGER NOT NULL,"
+        " lapses INTEGER NOT NULL,"
+        " learning_step INTEGER NOT NULL,"
+        " PRIMARY KEY (chapter, first_verse, last_verse))",
+        "CREATE TABLE reviews ("
+        " id INTEGER PRIMARY KEY,"
+        " chapter INTEGER NOT NULL,"
+        " first_verse INTEGER NOT NULL,"
+        " last_verse INTEGER NOT NULL,"
+        " grade TEXT NOT NULL,"
+        " reviewed_at INTEGER NOT NULL,"
+        " state TEXT NOT NULL,"  // the card's, after the grade
+        " due INTEGER NOT NULL)"}},
   };
   return schema;
 }
@@ -198,6 +227,85 @@ std::vector<Reading> SqliteProgressStore::readings() const {
 
 int SqliteProgressStore::version() const {
   return open_ ? pragmaNumber(connection_, "user_version").value_or(0) : 0;
+}
+
+}  // namespace hifz
+
+namespace hifz {
+namespace {
+
+QString stateName(CardState state) { return kStates[static_cast<std::size_t>(state)]; }
+
+void bindPassage(QSqlQuery& query, const Passage& passage) {
+  query.addBindValue(passage.chapter);
+  query.addBindValue(passage.firstVerse);
+  query.addBindValue(passage.lastVerse);
+}
+
+}  // namespace
+
+std::optional<Card> SqliteProgressStore::card(const Passage& passage) const {
+  if (!open_) return std::nullopt;
+  QSqlQuery query(database(connection_));
+  query.prepare(
+      "SELECT state, due, last_review, stability, difficulty, scheduled_days, elapsed_days, reps,"
+      " lapses, learning_step FROM cards WHERE chapter = ? AND first_verse = ? AND last_verse = ?");
+  bindPassage(query, passage);
+  if (!query.exec() || !query.next()) return std::nullopt;
+  Card card;
+  const QString state = query.value(0).toString();
+  for (std::size_t i = 0; i < kStates.size(); ++i)
+    if (state == kStates[i]) card.state = static_cast<CardState>(i);
+  card.due = query.value(1).toLongLong();
+  if (!query.value(2).isNull()) card.lastReview = query.value(2).toLongLong();
+  card.memory = {query.value(3).toDouble(), query.value(4).toDouble()};
+  card.scheduledDays = query.value(5).toInt();
+  card.elapsedDays = query.value(6).toInt();
+  card.reps = query.value(7).toInt();
+  card.lapses = query.value(8).toInt();
+  card.learningStep = query.value(9).toInt();
+  return card;
+}
+
+void SqliteProgressStore::saveCard(const Passage& passage, const Card& card, Grade grade) {
+  if (!open_) return;
+  QSqlDatabase db = database(connection_);
+  db.transaction();
+  QSqlQuery keep(db);
+  keep.prepare(
+      "INSERT OR REPLACE INTO cards (chapter, first_verse, last_verse, state, due, last_review,"
+      " stability, difficulty, scheduled_days, elapsed_days, reps, lapses, learning_step)"
+      " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+  bindPassage(keep, passage);
+  keep.addBindValue(stateName(card.state));
+  keep.addBindValue(static_cast<qlonglong>(card.due));
+  keep.addBindValue(card.lastReview ? QVariant(static_cast<qlonglong>(*card.lastReview))
+                                    : QVariant(QMetaType::fromType<qlonglong>()));
+  keep.addBindValue(card.memory.stability);
+  keep.addBindValue(card.memory.difficulty);
+  keep.addBindValue(card.scheduledDays);
+  keep.addBindValue(card.elapsedDays);
+  keep.addBindValue(card.reps);
+  keep.addBindValue(card.lapses);
+  keep.addBindValue(card.learningStep);
+  QSqlQuery review(db);
+  review.prepare(
+      "INSERT INTO reviews (chapter, first_verse, last_verse, grade, reviewed_at, state, due)"
+      " VALUES (?, ?, ?, ?, ?, ?, ?)");
+  bindPassage(review, passage);
+  review.addBindValue(QString(kGrades[static_cast<std::size_t>(grade) - 1]));
+  review.addBindValue(static_cast<qlonglong>(card.lastReview.value_or(card.due)));
+  review.addBindValue(stateName(card.state));
+  review.addBindValue(static_cast<qlonglong>(card.due));
+  if (!keep.exec()) {
+    db.rollback();
+    failed("written", keep.lastError().text());
+  } else if (!review.exec()) {
+    db.rollback();
+    failed("written", review.lastError().text());
+  } else if (!db.commit()) {
+    failed("written", db.lastError().text());
+  }
 }
 
 }  // namespace hifz

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,8 +21,9 @@ struct SchemaStep {
 /// The program's schema, step by step from an empty database.
 const std::vector<SchemaStep>& progressSchema();
 
-/// The practice log in one SQLite file, through Qt SQL, in WAL mode: each
-/// reading in one transaction, so that a program killed outright loses at
+/// The practice log and the graded passages' cards in one SQLite file, through
+/// Qt SQL, in WAL mode: each reading, and each grade with its card, in one
+/// transaction, so that a program killed outright loses at
 /// most the reading going on. A file that is not SQLite, is damaged, or has
 /// a schema newer than this program's is set aside beside itself with the
 /// date in its name, never deleted, and a new log starts; one that cannot be
@@ -35,6 +37,8 @@ class SqliteProgressStore final : public ProgressStore {
   SqliteProgressStore& operator=(const SqliteProgressStore&) = delete;
 
   void log(const Reading& reading) override;
+  std::optional<Card> card(const Passage& passage) const override;
+  void saveCard(const Passage& passage, const Card& card, Grade grade) override;
   /// Every reading kept, oldest first; none when the log is not open.
   std::vector<Reading> readings() const;
   /// The log's schema version; 0 when it is not open.

@@ -21,6 +21,7 @@ constexpr Picture kPictures[] = {
     {"Picture13", "acknowledgements.svg"},
     {"Picture3", "breaths.svg"},
     {"Picture4", "range.svg"},
+    {"GradeStrip", "grade_strip.svg"},
     {"Picture9", "options.svg"},
     {"Picture7", "volume_scale.svg"},
     {"Picture5", "reciting.svg"},

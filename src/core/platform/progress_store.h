@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "progress/passage.h"
+#include "progress/scheduler.h"
 
 namespace hifz {
 
@@ -24,19 +26,26 @@ struct Reading {
   friend bool operator==(const Reading&, const Reading&) = default;
 };
 
-/// The learner's practice log, kept between runs.
+/// The learner's practice log and graded passages, kept between runs.
 class ProgressStore {
  public:
   virtual ~ProgressStore() = default;
   /// Keeps `reading` whole or not at all, without holding up the caller; a
   /// store that cannot keep it says so once and goes on without it.
   virtual void log(const Reading& reading) = 0;
+  /// The card kept for `passage`; none when it was never graded or cannot be read.
+  virtual std::optional<Card> card(const Passage& passage) const = 0;
+  /// Keeps `card` as `passage`'s, with the review that gave it (`grade` at the
+  /// card's last review), both or neither.
+  virtual void saveCard(const Passage& passage, const Card& card, Grade grade) = 0;
 };
 
 /// Keeps nothing.
 class NullProgressStore final : public ProgressStore {
  public:
   void log(const Reading&) override {}
+  std::optional<Card> card(const Passage&) const override { return std::nullopt; }
+  void saveCard(const Passage&, const Card&, Grade) override {}
 };
 
 /// The one NullProgressStore that platforms without a practice log share.

@@ -10,6 +10,8 @@ enum class Grade { Again = 1, Hard = 2, Good = 3, Easy = 4 };
 struct Memory {
   double stability = 0;
   double difficulty = 0;
+
+  friend bool operator==(const Memory&, const Memory&) = default;
 };
 
 /// The memory model of FSRS-6 with its published default parameters, figure

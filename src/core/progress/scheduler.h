@@ -27,6 +27,8 @@ struct Card {
   int lapses = 0;
   /// The short step the card is at (learning: 1 min, 10 min; relearning: 10 min).
   int learningStep = 0;
+
+  friend bool operator==(const Card&, const Card&) = default;
 };
 
 /// A card never graded, due at `now`.

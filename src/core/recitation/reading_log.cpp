@@ -1,6 +1,7 @@
 #include "recitation/reading_log.h"
 
 #include <string>
+#include <utility>
 
 #include "controls/number_text.h"
 #include "navigation/content_catalog.h"
@@ -58,7 +59,10 @@ std::optional<Reading> readingNow(const Form1& form) {
 
 }  // namespace
 
-ReadingLog::ReadingLog(Form1& form) : form_(form) { form[form1::playing].addObserver(this); }
+ReadingLog::ReadingLog(Form1& form, std::function<void(const Reading&)> ranToEnd)
+    : form_(form), ranToEnd_(std::move(ranToEnd)) {
+  form[form1::playing].addObserver(this);
+}
 
 void ReadingLog::playStarted() {
   std::optional<Reading> now = readingNow(form_);
@@ -76,15 +80,20 @@ void ReadingLog::turnGiven() {
   if (reading_) ++reading_->turnsGiven;
 }
 
+void ReadingLog::ranToEnd() { end(true); }
+
 void ReadingLog::controlChanged(const Control& control, Property property) {
   if (property == Property::Visible && !control.visible()) end();
 }
 
-void ReadingLog::end() {
+void ReadingLog::end(bool toItsEnd) {
   if (!reading_) return;
-  reading_->lengthMs = form_.platform().wallClock.now() - reading_->startedAt;
-  form_.platform().progress.log(*reading_);
+  // Gone before anyone is told, so that nothing told can end it twice.
+  Reading ended = *reading_;
   reading_.reset();
+  ended.lengthMs = form_.platform().wallClock.now() - ended.startedAt;
+  form_.platform().progress.log(ended);
+  if (toItsEnd && ranToEnd_) ranToEnd_(ended);
 }
 
 }  // namespace hifz

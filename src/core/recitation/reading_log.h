@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "controls/control.h"
@@ -16,7 +17,8 @@ class Form1;
 /// screen is chosen), or when a play of another passage or way begins.
 class ReadingLog final : public ControlObserver {
  public:
-  explicit ReadingLog(Form1& form);
+  /// `ranToEnd` is told of each reading that ran to its end, once it is logged.
+  explicit ReadingLog(Form1& form, std::function<void(const Reading&)> ranToEnd = {});
   ReadingLog(const ReadingLog&) = delete;
   ReadingLog& operator=(const ReadingLog&) = delete;
 
@@ -26,13 +28,16 @@ class ReadingLog final : public ControlObserver {
   void playHeard();
   /// A learner's turn began.
   void turnGiven();
+  /// The reading ran to its end by itself: it ends now.
+  void ranToEnd();
 
   void controlChanged(const Control& control, Property property) override;
 
  private:
-  void end();
+  void end(bool toItsEnd = false);
 
   Form1& form_;
+  std::function<void(const Reading&)> ranToEnd_;
   std::optional<Reading> reading_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "recitation/grade_strip.h"
 #include "recitation/range_plan.h"
 #include "recitation/range_selection.h"
 #include "recitation/reading_log.h"
@@ -20,7 +21,7 @@ void wireRecitation(Form1& form) {
   const auto memory = std::make_shared<RememberedReading>();
   wireVerseSelection(form);
   wireRangeSelection(form, plan, memory);
-  wireSequencer(form, period, plan, std::make_shared<ReadingLog>(form));
+  wireSequencer(form, period, plan, std::make_shared<ReadingLog>(form, wireGradeStrip(form)));
   wireRepetitionSettings(form, period);
   wireRememberedReading(form, period, memory);
 }

@@ -81,7 +81,8 @@ void read(Form1& form, const PollPeriod& period, const RangePlan& plan, ReadingL
 
 // After the last play of a range's last entry: leave range mode with an empty
 // file list and stop, which brings the chapter menu back.
-void endRange(Form1& form) {
+void endRange(Form1& form, ReadingLog& log) {
+  log.ranToEnd();
   MainWindowState& state = form.state();
   state.RangeMode = 0;
   state.VerseIndex = 0;
@@ -111,6 +112,7 @@ void startNextEntry(Form1& form, ReadingLog& log, bool pauseMode, bool rangePaus
     return;
   }
   if (atListEnd(state.VerseIndex, form[form1::File1].listCount())) {
+    log.ranToEnd();
     state.VerseIndex = 0;
     form[form1::Picture5].setVisible(false);
     form.run(form1::Menu);
@@ -176,7 +178,7 @@ void poll(Form1& form, PollPeriod& period, RangePlan& plan, ReadingLog& log) {
   }
   form[form1::Timer1].setInterval(0);
   if (inRangeMode(form) && atListEnd(state.VerseIndex, form[form1::List1].listCount()))
-    endRange(form);
+    endRange(form, log);
   startNextEntry(form, log, pauseMode, pauseMode && spanPause.has_value());
 }
 

@@ -100,6 +100,13 @@ class Form1;
   \
   CONTROL(Picture13, PicturePanel, Form1, "", 3555, 13125, 8520, 7845, kHidden) \
   \
+  /* The grade strip, offered when a verse or a range has been read to its end. */ \
+  CONTROL(GradeStrip, PicturePanel, Form1, "", 9780, 5985, 1920, 2580, kHidden) \
+  CONTROL(GradeAgain, Image, GradeStrip, "", 120, 600, 1680, 420) \
+  CONTROL(GradeHard, Image, GradeStrip, "", 120, 1080, 1680, 420) \
+  CONTROL(GradeGood, Image, GradeStrip, "", 120, 1560, 1680, 420) \
+  CONTROL(GradeEasy, Image, GradeStrip, "", 120, 2040, 1680, 420) \
+  \
   /* The working panel, right of the running window: variables and procedures. */ \
   CONTROL(Picture2, PicturePanel, Form1, "", 12165, 555, 3990, 7320, kHidden) \
   CONTROL(Picture1, PicturePanel, Picture2, "", 75, 4395, 1815, 2775) \
@@ -125,6 +132,7 @@ class Form1;
   CONTROL(File1, FileListBox, Picture2, "", 1920, 1140, 1605, 1845) \
   CONTROL(Timer1, Timer, Picture2, "", 0, 0, 0, 0, true, {}, 500) \
   CONTROL(Timer2, Timer, Picture2, "", 0, 0, 0, 0, true, {}, 0) \
+  CONTROL(GradeTimer, Timer, Picture2, "", 0, 0, 0, 0, true, {}, 0) \
   CONTROL(Text1, TextBox, Picture2, "500", 285, 3735, 1395, 420) \
   CONTROL(fadein, CommandButton, Picture2, "FadeIn", 1905, 3945, 1620, 450) \
   CONTROL(L4, Label, Picture2, "Label10", 2400, 3045, 630, 480) \

@@ -9,6 +9,7 @@
 #include "navigation/panel_clicks.h"
 #include "navigation/reading_mode_buttons.h"
 #include "recitation/click_sound.h"
+#include "recitation/grade_strip.h"
 #include "recitation/recitation.h"
 #include "shell/full_screen.h"
 #include "shell/shutdown.h"
@@ -32,6 +33,8 @@ void wireForm1(Form1& form, MsgFormHolder& msgForm) {
   wireShutdown(form);
   wireWindowDragging(form);
   wireFullScreenToggle(form);
+  // Last: the strip goes away before any other press is handled.
+  wireGradeStripDismissal(form);
 }
 
 }  // namespace hifz
