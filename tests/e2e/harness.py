@@ -92,7 +92,15 @@ class Layout:
         ax, ay, aw, ah = area
         return (left + (ax + aw * at[0]) * scale, top + (ay + ah * at[1]) * scale)
 
+    def stage_rect(self, slot, stage, area):
+        left, top = self.stage_point(slot, stage, area, at=(0, 0))
+        right, bottom = self.stage_point(slot, stage, area, at=(1, 1))
+        return (left, top, right - left, bottom - top)
+
     def list_slot(self, group):
+        # Content with a catalog says where each group's list shows.
+        if "listSlots" in self.content:
+            return self.content["listSlots"][group]
         return "verses" + str(GROUPS.index(group) + 1)
 
     def list_slots(self):
@@ -388,8 +396,7 @@ class Program:
         self.app = os.path.join(self.work, "app")
         os.mkdir(self.app)
         shutil.copy(tools.program, self.app)
-        run(tools.make_content, self.app)
-        self.layout = Layout(json.loads(run(tools.layout)))
+        self.make_content()
         self.env = dict(os.environ)
         # A content folder of its own; its settings are scripts/headless's.
         self.env["XDG_DATA_HOME"] = os.path.join(self.work, "data-home")
@@ -399,6 +406,11 @@ class Program:
         self.window = None
         self.log_path = os.path.join(self.work, "program.log")
         self.recorder = None
+
+    def make_content(self):
+        """Puts the content beside the program and learns its layout."""
+        run(self.tools.make_content, self.app)
+        self.layout = Layout(json.loads(run(self.tools.layout)))
 
     def data_path(self, *parts):
         return os.path.join(self.app, "data", *parts)
@@ -582,6 +594,17 @@ class Program:
     def show_page(self, chapter, target, page=None):
         """Turns the chapter menu's pages from `page` (the first) to `target`."""
         page = page or chapter["pages"][0]
+        strip = f"page{target['number']}"
+        if page is not target and strip in page["buttons"]:
+            # A long chapter's numbered strip goes straight there. Its pages
+            # hold as many tiles, so the first tile's number tells them apart.
+            first = self.layout.stage_rect("flash1", "main", page["buttons"][str(page["first"])])
+            before = self.region(first)
+            self.click_until(target["file"],
+                             lambda: self.click_stage("flash1", "main", page["buttons"][strip]),
+                             lambda: self.menu_page_showing(target)() and
+                             changed(self.region(first), before) > 3)
+            return
         while page is not target:
             index = chapter["pages"].index(page)
             forward = chapter["pages"].index(target) > index

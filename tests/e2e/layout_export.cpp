@@ -1,7 +1,8 @@
 // hifz-e2e-layout: prints, as JSON, where the journeys click and what they
 // should hear: every control of the main window as start-up places it (in
 // window pixels), the buttons of the sample content's menu movies (in stage
-// pixels), and each chapter's movies with their lengths.
+// pixels), and each chapter's movies with their lengths. With --content DATA,
+// the same for content hifz-build-content made in the data folder DATA.
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,19 +12,28 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
+#include <fstream>
 #include <initializer_list>
+#include <iterator>
+#include <map>
+#include <set>
 #include <stdexcept>
 #include <tuple>
 
 #include "content/catalog.h"
 #include "content/chapter_plan.h"
+#include "content/content_groups.h"
+#include "content/groups_menu.h"
 #include "content/content_writer.h"
 #include "content/look.h"
 #include "content/menu_movies.h"
 #include "content/quran_text.h"
 #include "content/tone.h"
 #include "dialog/msg_form.h"
+#include "navigation/chapter_list_slots.h"
 #include "shell/form1_inventory.h"
+#include "swf/reader.h"
 #include "swf/sound.h"
 #include "test_program.h"
 
@@ -168,6 +178,7 @@ QJsonObject chapter(const hifz::content::ChapterPlan& plan) {
   QJsonArray pages;
   for (const auto& page : plan.menuPages) {
     pages.append(QJsonObject{{"file", QString::fromStdString(page.fileName)},
+                             {"number", page.number},
                              {"first", page.firstVerse},
                              {"last", page.lastVerse},
                              {"previous", QString::fromStdString(page.previousKey)},
@@ -184,14 +195,9 @@ QJsonObject chapter(const hifz::content::ChapterPlan& plan) {
           {"pages", pages}};
 }
 
-QJsonObject content() {
-  QJsonObject lists;
-  for (const auto& group : hifz::content::kGroups)
-    lists[QString::fromStdString(std::string(group.key))] =
-        buttons(hifz::content::chapterListButtons(group.key));
-  QJsonArray chapters;
-  for (const auto& plan : hifz::content::planAllChapters(hifz::content::defaultChaptersFolder()))
-    chapters.append(chapter(plan));
+// What every content shares: the cells of a chapter menu page, the stages,
+// the exit movie's buttons and the whole-chapter movie's name.
+QJsonObject sharedContent() {
   // Every cell of a chapter menu page, numbered as verses 1 to 20.
   hifz::content::MenuPage full;
   full.lastVerse = hifz::content::kVersesPerMenuPage;
@@ -200,26 +206,105 @@ QJsonObject content() {
       {"stages", QJsonObject{{"main", size(hifz::content::kMainDisplay)},
                              {"topMenu", size(hifz::content::kTopMenuStrip)},
                              {"chapterList", size(hifz::content::kChapterListStage)}}},
-      {"topMenu", buttons(hifz::content::topMenuButtons())},
-      {"chapterLists", lists},
       {"exit", buttons(hifz::content::exitButtons())},
       {"wholeChapterMovie", QString::fromStdString(std::string(hifz::content::kWholeChapterMovie))},
-      {"tonePitch", pitch(hifz::content::placeholderTone(25))},
-      {"toneLoudness", loudness(hifz::content::placeholderTone(25))},
-      {"chapters", chapters},
   };
+}
+
+QJsonObject originalLists() {
+  QJsonObject lists;
+  for (const auto& group : hifz::content::kGroups)
+    lists[QString::fromStdString(std::string(group.key))] =
+        buttons(hifz::content::chapterListButtons(group.key));
+  return lists;
+}
+
+QJsonObject sampleContent() {
+  QJsonArray chapters;
+  for (const auto& plan : hifz::content::planAllChapters(hifz::content::defaultChaptersFolder()))
+    chapters.append(chapter(plan));
+  QJsonObject result = sharedContent();
+  result["topMenu"] = buttons(hifz::content::topMenuButtons());
+  result["chapterLists"] = originalLists();
+  result["tonePitch"] = pitch(hifz::content::placeholderTone(25));
+  result["toneLoudness"] = loudness(hifz::content::placeholderTone(25));
+  result["chapters"] = chapters;
+  return result;
+}
+
+// A built chapter's plan, its verses as long as their movies in `folder`.
+hifz::content::ChapterPlan builtPlan(const std::filesystem::path& folder,
+                                     const hifz::content::CatalogChapter& listed,
+                                     const hifz::content::ChapterText& text) {
+  std::map<int, int> every;
+  for (int verse = 1; verse <= text.verses.size(); ++verse) every[verse] = 1;
+  std::map<int, int> frames;
+  for (const auto& movie : hifz::content::planRecitedChapter(listed, text, every).verseMovies) {
+    std::ifstream file(folder / movie.fileName, std::ios::binary);
+    if (!file) continue;
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+    const auto read = hifz::swf::readMovie(bytes);
+    if (!read) throw std::runtime_error((folder / movie.fileName).string() + " is no movie");
+    frames[movie.verse] = read.value().header.frameCount;
+  }
+  return hifz::content::planRecitedChapter(listed, text, frames);
+}
+
+// Built content lies as the builder lays out the chapters it holds: the
+// original course's groups and lists within it, else a group for each part.
+QJsonObject builtContent(const std::filesystem::path& data) {
+  const auto quran = hifz::content::defaultChaptersFolder();
+  std::vector<hifz::content::ChapterText> texts;
+  for (int surah = 1; surah <= 114; ++surah)
+    texts.push_back(hifz::content::readChapterText(quran, surah));
+  const auto all = hifz::content::quranGroups(texts);
+  std::set<int> built;
+  for (const auto& group : all)
+    for (const auto& listed : group.chapters)
+      if (std::filesystem::is_directory(data / hifz::content::relativeFolder(listed)))
+        built.insert(listed.surah);
+  const auto groups = hifz::content::shownGroups(all, built);
+  const bool original = hifz::content::withinOriginalCourse(built);
+
+  QJsonObject lists;
+  QJsonObject slots;
+  QJsonArray chapters;
+  for (std::size_t place = 0; place < groups.size(); ++place) {
+    std::vector<hifz::content::ListEntry> entries;
+    for (const auto& listed : groups[place].chapters) {
+      const auto& text = texts[static_cast<std::size_t>(listed.surah - 1)];
+      entries.push_back({listed.key, text.name, static_cast<int>(text.verses.size())});
+      if (built.contains(listed.surah))
+        chapters.append(
+            chapter(builtPlan(data / hifz::content::relativeFolder(listed), listed, text)));
+    }
+    const QString key = QString::fromStdString(groups[place].key);
+    lists[key] = buttons(hifz::content::chapterListButtons(place, entries));
+    slots[key] = QString::fromUtf8(hifz::chapterListSlot(place).name());
+  }
+  QJsonObject result = sharedContent();
+  result["topMenu"] = buttons(original ? hifz::content::topMenuButtons()
+                                       : hifz::content::groupsMenuButtons(groups));
+  result["chapterLists"] = original ? originalLists() : lists;
+  if (!original) result["listSlots"] = slots;
+  result["chapters"] = chapters;
+  return result;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QCoreApplication application(argc, argv);
+  const QStringList arguments = application.arguments();
+  const qsizetype data = arguments.indexOf("--content") + 1;
   try {
     const QJsonObject layout{
         {"controls", controls()},
         {"noticeOk", noticeButton()},
         {"volumeDownDownUp", volumeSteps({form1::Vdown, form1::Vdown, form1::VUP})},
-        {"content", content()}};
+        {"content", data > 0 && data < arguments.size()
+                        ? builtContent(arguments[data].toStdString())
+                        : sampleContent()}};
     std::fputs(QJsonDocument(layout).toJson(QJsonDocument::Compact).constData(), stdout);
     return 0;
   } catch (const std::exception& error) {
