@@ -157,7 +157,7 @@ def whole_chapter_verse_by_verse(program, chapter):
     folder = program.data_path(*chapter["folder"].split("/"))
     check(not os.path.exists(os.path.join(folder, program.layout.content["wholeChapterMovie"])),
           "Al Baqarah was given a whole-chapter movie; the journey needs one without")
-    verses = [1, 2, 3, 4, 5]
+    verses = list(range(1, 9))
     expected = [harness.Layout.verse_seconds(chapter, v)[0] for v in verses]
     showing = program.menu_page_showing(chapter["pages"][0])
     since = program.recorder.now()
@@ -167,9 +167,7 @@ def whole_chapter_verse_by_verse(program, chapter):
     def plays():
         return harness.fitted(tones(program.recorder.segments(since)), expected,
                               journeys.LENGTH_TOLERANCE)
-    # Sounding longer than the first four verses, and sounding still: the fifth.
-    wait_until("the fifth verse", lambda: sum(play.length for play in plays()) >
-               sum(expected[:4]) + journeys.LENGTH_TOLERANCE and program.recorder.sounding(),
+    wait_until("the fifth verse", lambda: len(plays()) >= 5 and program.recorder.sounding(),
                journeys.allowance(expected), 0.05)
     pressed = program.click("playing")
     time.sleep(3)
@@ -178,8 +176,9 @@ def whole_chapter_verse_by_verse(program, chapter):
                   [piece for play in heard[:4] for piece in play.pieces])
     journeys.print_gaps(heard)
     last = heard[-1].end
-    print(f"stop pressed at {pressed:.2f} s during verse 5; the sound ended at {last:.2f} s")
-    check(len(heard) == len(verses), f"{len(heard)} plays heard ({describe(heard)})")
+    print(f"stop pressed at {pressed:.2f} s after {len(heard) - 1} verses; the sound ended at "
+          f"{last:.2f} s")
+    check(5 <= len(heard) < len(verses), f"{len(heard)} plays heard ({describe(heard)})")
     check(last - pressed <= journeys.STOP_ALLOWANCE,
           f"sound went on {last - pressed:.2f} s after the stop button")
 
