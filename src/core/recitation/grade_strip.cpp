@@ -45,8 +45,10 @@ std::function<void(const Reading&)> wireGradeStrip(Form1& form) {
       {form1::GradeHard, Grade::Hard},
       {form1::GradeGood, Grade::Good},
       {form1::GradeEasy, Grade::Easy}};
-  for (const auto& [button, g] : buttons)
-    form[button].onClick = [&form, offered, g] { grade(form, *offered, g); };
+  for (const auto& [button, given] : buttons) {
+    const Grade chosen = given;
+    form[button].onClick = [&form, offered, chosen] { grade(form, *offered, chosen); };
+  }
   form[form1::GradeTimer].onTick = [&form] { hide(form); };
   return [&form, offered](const Reading& reading) {
     if (!gradable(reading.way)) return;
