@@ -223,6 +223,27 @@ TEST_F(ProgressStoreFile, KeepsEachPassagesLatestCardAndEveryReview) {
   EXPECT_EQ("2", rawValue(path(), "SELECT count(*) FROM cards"));
 }
 
+TEST_F(ProgressStoreFile, GivesEveryCardWithItsFirstAndLastGradeAndTheReadingsAskedFor) {
+  Card first = reviewedCard();
+  first.lastReview = 1'709'280'000'000;
+  SqliteProgressStore store(file(), diagnostics);
+  store.saveCard(kRange, first, Grade::Hard);
+  store.saveCard(kRange, reviewedCard(), Grade::Good);
+  store.saveCard({78, 1, 5}, first, Grade::Again);
+  EXPECT_EQ((std::vector<KeptCard>{{{78, 1, 5}, first, 1'709'280'000'000, Grade::Again},
+                                   {kRange, reviewedCard(), 1'709'280'000'000, Grade::Good}}),
+            store.keptCards());
+  Reading drilled = reading(3);
+  drilled.way = ReadingWay::StepByStep;
+  Reading endless = reading(3);
+  endless.way = ReadingWay::WithoutEnd;
+  for (const Reading& r : {reading(1), reading(3), drilled, endless}) store.log(r);
+  EXPECT_EQ((std::vector<Reading>{reading(3), drilled, endless}),
+            store.readingsSince(reading(3).startedAt));
+  EXPECT_EQ(drilled, store.lastReading(reading(3).passage));
+  EXPECT_EQ(std::nullopt, store.lastReading(kRange));
+}
+
 TEST_F(ProgressStoreFile, AGradeThatCannotBeWrittenKeepsNeitherCardNorReview) {
   SqliteProgressStore store(file(), diagnostics);
   rawSql(path(),

@@ -31,6 +31,35 @@ class FakeProgressStore final : public ProgressStore {
     cards[passage] = card;
     grades.push_back({passage, card, grade});
   }
+  std::vector<KeptCard> keptCards() const override {
+    std::vector<KeptCard> kept;
+    for (const auto& [passage, card] : cards) {
+      KeptCard one{passage, card, card.lastReview.value_or(0), Grade::Good};
+      bool first = true;
+      for (const SavedGrade& saved : grades) {
+        if (saved.passage != passage) continue;
+        if (first) one.firstGraded = saved.card.lastReview.value_or(0);
+        first = false;
+        one.lastGrade = saved.grade;
+      }
+      kept.push_back(one);
+    }
+    return kept;
+  }
+  std::vector<Reading> readingsSince(std::int64_t since) const override {
+    std::vector<Reading> kept;
+    for (const Reading& reading : readings)
+      if (reading.startedAt >= since) kept.push_back(reading);
+    return kept;
+  }
+  std::optional<Reading> lastReading(const Passage& passage) const override {
+    for (auto reading = readings.rbegin(); reading != readings.rend(); ++reading)
+      if (reading->passage == passage &&
+          (reading->way == ReadingWay::OneVerse || reading->way == ReadingWay::RangeOnce ||
+           reading->way == ReadingWay::StepByStep))
+        return *reading;
+    return std::nullopt;
+  }
   std::vector<Reading> readings;
   std::map<Passage, Card> cards;
   std::vector<SavedGrade> grades;

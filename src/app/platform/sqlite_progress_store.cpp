@@ -15,11 +15,6 @@
 namespace hifz {
 namespace {
 
-constexpr std::array<const char*, 5> kWays = {"one verse", "range once", "without end",
-                                              "step by step", "whole chapter"};
-constexpr std::array<const char*, 4> kStates = {"new", "learning", "review", "relearning"};
-constexpr std::array<const char*, 4> kGrades = {"again", "hard", "good", "easy"};
-
 std::atomic<int> connections{0};
 
 QSqlDatabase database(const QString& connection) {
@@ -203,13 +198,17 @@ void SqliteProgressStore::log(const Reading& reading) {
   if (!insert.exec()) failed("written", insert.lastError().text());
 }
 
-std::vector<Reading> SqliteProgressStore::readings() const {
+std::vector<Reading> SqliteProgressStore::readings() const { return readingsSince(INT64_MIN); }
+
+namespace {
+
+constexpr const char* kReadingColumns =
+    "SELECT chapter, first_verse, last_verse, way, plays_heard, turns_given, started_at,"
+    " length_ms FROM readings";
+
+std::vector<Reading> readingsOf(QSqlQuery& query) {
   std::vector<Reading> kept;
-  if (!open_) return kept;
-  QSqlQuery query(database(connection_));
-  if (!query.exec("SELECT chapter, first_verse, last_verse, way, plays_heard, turns_given,"
-                  " started_at, length_ms FROM readings ORDER BY id"))
-    return kept;
+  if (!query.exec()) return kept;
   while (query.next()) {
     Reading reading;
     reading.passage = {query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt()};
@@ -223,6 +222,30 @@ std::vector<Reading> SqliteProgressStore::readings() const {
     kept.push_back(reading);
   }
   return kept;
+}
+
+}  // namespace
+
+std::vector<Reading> SqliteProgressStore::readingsSince(std::int64_t since) const {
+  if (!open_) return {};
+  QSqlQuery query(database(connection_));
+  query.prepare(QString(kReadingColumns) + " WHERE started_at >= ? ORDER BY id");
+  query.addBindValue(static_cast<qlonglong>(since));
+  return readingsOf(query);
+}
+
+std::optional<Reading> SqliteProgressStore::lastReading(const Passage& passage) const {
+  if (!open_) return std::nullopt;
+  QSqlQuery query(database(connection_));
+  query.prepare(QString(kReadingColumns) +
+                " WHERE chapter = ? AND first_verse = ? AND last_verse = ?"
+                " AND way IN ('one verse', 'range once', 'step by step') ORDER BY id DESC LIMIT 1");
+  query.addBindValue(passage.chapter);
+  query.addBindValue(passage.firstVerse);
+  query.addBindValue(passage.lastVerse);
+  std::vector<Reading> last = readingsOf(query);
+  if (last.empty()) return std::nullopt;
+  return last.front();
 }
 
 int SqliteProgressStore::version() const {
@@ -242,16 +265,12 @@ void bindPassage(QSqlQuery& query, const Passage& passage) {
   query.addBindValue(passage.lastVerse);
 }
 
-}  // namespace
+constexpr const char* kCardColumns =
+    "SELECT state, due, last_review, stability, difficulty, scheduled_days, elapsed_days, reps,"
+    " lapses, learning_step";
 
-std::optional<Card> SqliteProgressStore::card(const Passage& passage) const {
-  if (!open_) return std::nullopt;
-  QSqlQuery query(database(connection_));
-  query.prepare(
-      "SELECT state, due, last_review, stability, difficulty, scheduled_days, elapsed_days, reps,"
-      " lapses, learning_step FROM cards WHERE chapter = ? AND first_verse = ? AND last_verse = ?");
-  bindPassage(query, passage);
-  if (!query.exec() || !query.next()) return std::nullopt;
+// The card whose columns (kCardColumns) begin the query's row.
+Card cardOf(const QSqlQuery& query) {
   Card card;
   const QString state = query.value(0).toString();
   for (std::size_t i = 0; i < kStates.size(); ++i)
@@ -265,6 +284,44 @@ std::optional<Card> SqliteProgressStore::card(const Passage& passage) const {
   card.lapses = query.value(8).toInt();
   card.learningStep = query.value(9).toInt();
   return card;
+}
+
+}  // namespace
+
+std::optional<Card> SqliteProgressStore::card(const Passage& passage) const {
+  if (!open_) return std::nullopt;
+  QSqlQuery query(database(connection_));
+  query.prepare(QString(kCardColumns) +
+                " FROM cards WHERE chapter = ? AND first_verse = ? AND last_verse = ?");
+  bindPassage(query, passage);
+  if (!query.exec() || !query.next()) return std::nullopt;
+  return cardOf(query);
+}
+
+std::vector<KeptCard> SqliteProgressStore::keptCards() const {
+  std::vector<KeptCard> kept;
+  if (!open_) return kept;
+  QSqlQuery query(database(connection_));
+  constexpr const char* kSamePassage =
+      " FROM reviews r WHERE r.chapter = c.chapter AND r.first_verse = c.first_verse"
+      " AND r.last_verse = c.last_verse";
+  if (!query.exec(QString(kCardColumns) + ", (SELECT min(reviewed_at)" + kSamePassage +
+                  "), (SELECT grade" + kSamePassage +
+                  " ORDER BY id DESC LIMIT 1), chapter, first_verse, last_verse"
+                  " FROM cards c ORDER BY chapter, first_verse, last_verse"))
+    return kept;
+  while (query.next()) {
+    KeptCard one;
+    one.card = cardOf(query);
+    one.firstGraded = query.value(10).isNull() ? one.card.lastReview.value_or(one.card.due)
+                                               : query.value(10).toLongLong();
+    const QString grade = query.value(11).toString();
+    for (std::size_t i = 0; i < kGrades.size(); ++i)
+      if (grade == kGrades[i]) one.lastGrade = static_cast<Grade>(i + 1);
+    one.passage = {query.value(12).toInt(), query.value(13).toInt(), query.value(14).toInt()};
+    kept.push_back(one);
+  }
+  return kept;
 }
 
 void SqliteProgressStore::saveCard(const Passage& passage, const Card& card, Grade grade) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -10,6 +11,13 @@
 #include "platform/progress_store.h"
 
 namespace hifz {
+
+/// How the log names ways of reading, card states and grades, in the order
+/// of their enums (grades from Again).
+inline constexpr std::array<const char*, 5> kWays = {"one verse", "range once", "without end",
+                                                     "step by step", "whole chapter"};
+inline constexpr std::array<const char*, 4> kStates = {"new", "learning", "review", "relearning"};
+inline constexpr std::array<const char*, 4> kGrades = {"again", "hard", "good", "easy"};
 
 /// One step of the log's schema: brings a database of version `to - 1` to
 /// version `to`, inside the transaction that also records the new version.
@@ -39,6 +47,9 @@ class SqliteProgressStore final : public ProgressStore {
   void log(const Reading& reading) override;
   std::optional<Card> card(const Passage& passage) const override;
   void saveCard(const Passage& passage, const Card& card, Grade grade) override;
+  std::vector<KeptCard> keptCards() const override;
+  std::vector<Reading> readingsSince(std::int64_t since) const override;
+  std::optional<Reading> lastReading(const Passage& passage) const override;
   /// Every reading kept, oldest first; none when the log is not open.
   std::vector<Reading> readings() const;
   /// The log's schema version; 0 when it is not open.

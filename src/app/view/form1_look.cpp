@@ -5,6 +5,7 @@
 #include "movie/page_bridge.h"
 #include "movie/page_scheme.h"
 #include "movie/page_view.h"
+#include "shell/form1_inventory.h"
 #include "view/arabic_font.h"
 
 namespace hifz {
@@ -22,6 +23,8 @@ constexpr Picture kPictures[] = {
     {"Picture3", "breaths.svg"},
     {"Picture4", "range.svg"},
     {"GradeStrip", "grade_strip.svg"},
+    {"TodayPanel", "today_panel.svg"},
+    {"TodayButton", "today_button.svg"},
     {"Picture9", "options.svg"},
     {"Picture7", "volume_scale.svg"},
     {"Picture5", "reciting.svg"},
@@ -62,8 +65,31 @@ constexpr Font kFonts[] = {
     {"Label7", kArabicFont, 13.5, true, "#0e3f38", "center"},
     {"Repeat", kArabicFont, 11, true, "#0e3f38", "center"},
     {"Countdown", kArabicFont, 14, true, "#f6e7b0", "center"},
+    {"TodayButton", kArabicFont, 9.75, true, "#f6e7b0", "center"},
+    {"DayScale", kArabicFont, 9, false, "#0e3f38", "center"},
 };
 // clang-format on
+
+// The "Today" panel's control arrays: its entries, and the bars of its picture.
+struct ArrayLook {
+  const char* array;
+  int size;
+  const char* fill;  // none for an array of labels
+  Font font;
+};
+
+constexpr ArrayLook kArrays[] = {
+    {"TodayEntry",
+     form1::TodayEntry.size(),
+     nullptr,
+     {"", kArabicFont, 10.5, true, "#0e3f38", "center"}},
+    {"ChapterName",
+     form1::ChapterName.size(),
+     nullptr,
+     {"", kArabicFont, 10.5, true, "#0e3f38", "center"}},
+    {"ChapterBar", form1::ChapterBar.size(), "#c9a646", {}},
+    {"DayBar", form1::DayBar.size(), "#1d6d60", {}},
+};
 
 }  // namespace
 
@@ -79,6 +105,16 @@ void applyForm1Look(PageView& page) {
     bridge.setFont(font.element, font.family, font.points, font.bold, font.colour);
     bridge.setTextAlignment(font.element, font.alignment);
   }
+  for (const ArrayLook& look : kArrays)
+    for (int index = 0; index < look.size; ++index) {
+      const QString element = QStringLiteral("%1(%2)").arg(look.array).arg(index);
+      if (look.fill != nullptr) {
+        bridge.setBackground(element, look.fill);
+        continue;
+      }
+      bridge.setFont(element, look.font.family, look.font.points, look.font.bold, look.font.colour);
+      bridge.setTextAlignment(element, look.font.alignment);
+    }
 }
 
 }  // namespace hifz

@@ -37,14 +37,9 @@ void chooseGroup(Form1& form, FirstListSlot& firstSlot, const std::string& comma
   form[form1::Picture12].setVisible(false);
 }
 
-void openChapter(Form1& form, const std::string& group, const std::string& command,
-                 const std::string& args) {
+// Shows the current chapter's menu and makes its last range ready.
+void showCurrentChapter(Form1& form) {
   MainWindowState& state = form.state();
-  if (isClick(command)) {
-    if (const ChapterRow* chapter = form.catalog().findChapter(group, lowerCased(args)))
-      state.CurrentChapter = ChapterFolder(*chapter);
-  }
-  if (group == "2-1" || group == "2-2") form[form1::Picture11].setVisible(false);
   Image& noOthmani = form[form1::NoOthmani];
   noOthmani.setVisible(true);
   FileListBox& files = form[form1::File1];
@@ -60,10 +55,20 @@ void openChapter(Form1& form, const std::string& group, const std::string& comma
   form.run(form1::RecallRange);
 }
 
+void openChosenChapter(Form1& form, const std::string& group, const std::string& command,
+                       const std::string& args) {
+  if (isClick(command)) {
+    if (const ChapterRow* chapter = form.catalog().findChapter(group, lowerCased(args)))
+      form.state().CurrentChapter = ChapterFolder(*chapter);
+  }
+  if (group == "2-1" || group == "2-2") form[form1::Picture11].setVisible(false);
+  showCurrentChapter(form);
+}
+
 void chooseChapter(Form1& form, MsgFormHolder& msgForm, const std::string& group,
                    const std::string& command, const std::string& args) {
   try {
-    openChapter(form, group, command, args);
+    openChosenChapter(form, group, command, args);
   } catch (const std::exception&) {
     showNotice(msgForm, {.title = "تنبيه",
                          .firstLine = "يمكنك إضافة السور الناقصة",
@@ -80,6 +85,11 @@ std::string groupShownIn(const Form1& form, std::size_t slot, const FirstListSlo
 }
 
 }  // namespace
+
+void openChapter(Form1& form, const ChapterRow& chapter) {
+  form.state().CurrentChapter = ChapterFolder(chapter);
+  showCurrentChapter(form);
+}
 
 void wireChapterSelection(Form1& form, MsgFormHolder& msgForm) {
   const auto firstSlot = std::make_shared<FirstListSlot>();

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
+#include "progress/kept_card.h"
 #include "progress/passage.h"
 #include "progress/scheduler.h"
 
@@ -38,6 +40,14 @@ class ProgressStore {
   /// Keeps `card` as `passage`'s, with the review that gave it (`grade` at the
   /// card's last review), both or neither.
   virtual void saveCard(const Passage& passage, const Card& card, Grade grade) = 0;
+  /// Every graded passage's card, with its first and last grade; none when
+  /// they cannot be read.
+  virtual std::vector<KeptCard> keptCards() const = 0;
+  /// The readings that began at `since` (Unix time, ms) or later, oldest first.
+  virtual std::vector<Reading> readingsSince(std::int64_t since) const = 0;
+  /// The last reading of `passage` whose way it can be read again by (a verse,
+  /// a range once or step by step); none when there is none.
+  virtual std::optional<Reading> lastReading(const Passage& passage) const = 0;
 };
 
 /// Keeps nothing.
@@ -46,6 +56,9 @@ class NullProgressStore final : public ProgressStore {
   void log(const Reading&) override {}
   std::optional<Card> card(const Passage&) const override { return std::nullopt; }
   void saveCard(const Passage&, const Card&, Grade) override {}
+  std::vector<KeptCard> keptCards() const override { return {}; }
+  std::vector<Reading> readingsSince(std::int64_t) const override { return {}; }
+  std::optional<Reading> lastReading(const Passage&) const override { return std::nullopt; }
 };
 
 /// The one NullProgressStore that platforms without a practice log share.

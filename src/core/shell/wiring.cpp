@@ -8,6 +8,7 @@
 #include "navigation/objectives_page.h"
 #include "navigation/panel_clicks.h"
 #include "navigation/reading_mode_buttons.h"
+#include "navigation/today_panel.h"
 #include "recitation/click_sound.h"
 #include "recitation/grade_strip.h"
 #include "recitation/recitation.h"
@@ -33,7 +34,9 @@ void wireForm1(Form1& form, MsgFormHolder& msgForm) {
   wireShutdown(form);
   wireWindowDragging(form);
   wireFullScreenToggle(form);
-  // Last: the strip goes away before any other press is handled.
+  wireTodayPanel(form);
+  // Last: the panel and the strip go away before any other press is handled.
+  wireTodayPanelDismissal(form);
   wireGradeStripDismissal(form);
 }
 
