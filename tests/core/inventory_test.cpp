@@ -39,7 +39,7 @@ TEST(Inventory, CreatesControlsWithTheirDesignerValues) {
   EXPECT_EQ(form[form1::Timer2].interval(), 0);
   EXPECT_EQ(form[form1::Text1].text(), "500");
   EXPECT_EQ(form[form1::Repeat].text(), "1");
-  EXPECT_EQ(form[form1::Repeat].maxLength(), 1);
+  EXPECT_EQ(form[form1::Repeat].maxLength(), 2);
   EXPECT_EQ(form[form1::Label7].caption(), "1");
   EXPECT_EQ(form[form1::StopIt].caption(), "On");
   EXPECT_EQ(form[form1::kind].caption(), "Kind");

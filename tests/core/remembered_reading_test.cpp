@@ -98,12 +98,12 @@ TEST(RememberedReading, WhatTheLearnerChoseIsThereInTheNextRun) {
 // program starts as it always did, and the next change starts them afresh.
 TEST(RememberedReading, NonsenseIsSetAsideWholeAndReplacedOnTheNextChange) {
   const std::vector<Kept> nonsense = {
-      {{"reading/repeat", "banana"}},  {{"reading/repeat", "12"}},
+      {{"reading/repeat", "banana"}},  {{"reading/repeat", "100"}},
       {{"reading/pause", "0"}},        {{"reading/autoStart", "maybe"}},
       {{"chapters/nearest", "1-1.1"}}, {{"ranges/1-1.1", "9 7 once"}},
       {{"ranges/1-1.1", "0 7 once"}},  {{"ranges/1-1.1", "7 9 sometimes"}},
       {{"ranges/1-1.1", "7 9"}},       {{"ranges/9-9.1", "7 9 once"}},
-      {{"reading/speed", "2"}},
+      {{"reading/speed", "2"}},        {{"reading/repeat", "07"}},
   };
   for (Kept kept : nonsense) {
     SCOPED_TRACE(kept.begin()->first + " = " + kept.begin()->second);

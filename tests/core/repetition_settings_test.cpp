@@ -1,6 +1,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include "recitation_fixture.h"
 
 namespace hifz {
@@ -17,18 +20,21 @@ struct ArrowCase {
   bool sounds;
 };
 
-TEST_F(RepetitionSettings, ArrowsStepTheCountAndStopOnlyAtOneAndSix) {
+TEST_F(RepetitionSettings, ArrowsStepTheCountAndStopOnlyAtOneAndNinetyNine) {
   const ArrowCase cases[] = {
       {form1::Label8, "1", "1", false},
-      {form1::Label9, "6", "6", false},
+      {form1::Label9, "99", "99", false},
+      {form1::Label9, "6", "7", true},
+      {form1::Label8, "99", "98", true},
+      {form1::Label9, "42", "43", true},
       {form1::Label8, "3", "2", true},
       {form1::Label9, "3", "4", true},
       {form1::Label8, "6", "5", true},
       {form1::Label9, "1", "2", true},
-      // Counts typed outside 1 to 6 are stepped on without limit.
+      // Counts outside 1 to 99 are stepped on without limit.
       {form1::Label9, "9", "10", true},
       {form1::Label8, "0", "-1", true},
-      {form1::Label8, "7", "6", true},
+      {form1::Label9, "100", "101", true},
   };
   for (const ArrowCase& c : cases) {
     form()[form1::Repeat].setText(c.before);
@@ -37,6 +43,64 @@ TEST_F(RepetitionSettings, ArrowsStepTheCountAndStopOnlyAtOneAndSix) {
     EXPECT_EQ(form()[form1::Repeat].text(), c.after) << c.arrow.name() << " at " << c.before;
     EXPECT_EQ(clickSounds() - sounds, c.sounds ? 1 : 0) << c.arrow.name() << " at " << c.before;
   }
+}
+
+struct HoldCase {
+  const char* what;
+  ControlHandle<Form1, Label> arrow;
+  const char* before;
+  std::int64_t heldMs;
+  const char* after;
+};
+
+// Held down, an arrow steps after 400 ms, then every 150 ms, every 50 ms from
+// its sixth step, and stops at the count's bounds; its release ends the hold
+// and the click that comes with it is no step of its own.
+TEST_F(RepetitionSettings, AHeldArrowStepsFasterTheLongerItIsHeld) {
+  const HoldCase cases[] = {
+      {"a quick click", form1::Label9, "1", 100, "2"},
+      {"the first step", form1::Label9, "1", 400, "2"},
+      {"slow steps", form1::Label9, "1", 400 + 4 * 150, "6"},
+      {"fast steps", form1::Label9, "1", 400 + 4 * 150 + 10 * 50, "16"},
+      {"down to one", form1::Label8, "20", 400 + 4 * 150 + 100 * 50, "1"},
+      {"up to ninety-nine", form1::Label9, "90", 400 + 4 * 150 + 100 * 50, "99"},
+  };
+  for (const HoldCase& c : cases) {
+    form()[form1::Repeat].setText(c.before);
+    Label& arrow = form()[c.arrow];
+    arrow.mouseDown({.button = 1});
+    advance(c.heldMs);
+    arrow.mouseUp({.button = 1});
+    arrow.click();
+    EXPECT_EQ(form()[form1::Repeat].text(), c.after) << c.what;
+    advance(2000);
+    EXPECT_EQ(form()[form1::Repeat].text(), c.after) << c.what << ", after the release";
+  }
+}
+
+TEST_F(RepetitionSettings, AReleaseOffTheArrowEndsTheHoldAndTheRightButtonHoldsNothing) {
+  Label& arrow = form()[form1::Label9];
+  arrow.mouseDown({.button = 1});
+  advance(550);
+  arrow.mouseUp({.button = 1});  // no click follows: the pointer left the arrow
+  advance(2000);
+  EXPECT_EQ(form()[form1::Repeat].text(), "3");
+  arrow.mouseDown({.button = 2});
+  advance(2000);
+  EXPECT_EQ(form()[form1::Repeat].text(), "3");
+}
+
+TEST_F(RepetitionSettings, ATypedCountOfTwoDigitsIsReadAndKept) {
+  addMovies({"5-1.gif"});
+  form()[form1::Repeat].typeText("12");
+  EXPECT_EQ(form()[form1::Repeat].text(), "12");
+  form()[form1::Image18].click();
+  EXPECT_EQ(program.settings.kept.at("reading/repeat"), "12");
+  click("5");
+  advance(20000);
+  const auto plays = std::count_if(loads.begin(), loads.end(),
+                                   [](const Load& load) { return load.second == "5-1.gif"; });
+  EXPECT_EQ(plays, 12);
 }
 
 TEST_F(RepetitionSettings, LeftArrowDownToThePlaysDoneStopsTheReading) {

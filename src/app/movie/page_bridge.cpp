@@ -144,6 +144,7 @@ void PageBridge::handle(const QJsonObject& event) {
     static const QHash<QString, MouseAction> actions{{"down", MouseAction::Down},
                                                      {"move", MouseAction::Move},
                                                      {"click", MouseAction::Click},
+                                                     {"up", MouseAction::Up},
                                                      {"dblclick", MouseAction::DoubleClick}};
     const auto action = actions.find(event["action"].toString());
     if (action == actions.end()) return;

@@ -29,7 +29,7 @@ struct MovieLoad {
   double rewriteMs = 0;
 };
 
-enum class MouseAction { Down, Move, Click, DoubleClick };
+enum class MouseAction { Down, Move, Up, Click, DoubleClick };
 
 /// The page's side of the web channel, and the program's handle on the page.
 ///

@@ -65,6 +65,9 @@ PageMirror::PageMirror(PageBridge& bridge, std::vector<Control*> controls)
           case MouseAction::Move:
             control->mouseMove(event);
             break;
+          case MouseAction::Up:
+            control->mouseUp(event);
+            break;
           case MouseAction::Click:
             control->click();
             break;

@@ -52,7 +52,7 @@ double repeatCount(const Form1& form);
 //    500 ms it starts with, so the reading never stalls.
 std::int64_t timerPeriod(const Form1& form);
 
-// 8. The right arrow counts up to 6 whatever verse is being read; it does
+// 8. The right arrow counts up to 99 whatever verse is being read; it does
 //    not also require the count to exceed `VerseIndex`
 //    (repetition_settings.cpp).
 

@@ -35,6 +35,12 @@ bool isDigit(std::string_view text, char lowest) {
   return text.size() == 1 && text[0] >= lowest && text[0] <= '9';
 }
 
+// A repeat count as the arrows and the keyboard leave it: "0" to "99".
+bool isRepeatCount(std::string_view text) {
+  if (text.size() == 2) return text[0] >= '1' && text[0] <= '9' && isDigit(text.substr(1), '0');
+  return isDigit(text, '0');
+}
+
 // A chapter's range is kept under its number in the Quran: "ranges/114".
 std::string rangeKey(const ChapterRow& chapter) {
   return std::string(kRanges) + std::to_string(chapter.number);
@@ -82,7 +88,7 @@ std::optional<KeptRange> parseRange(std::string_view text) {
 std::optional<std::string> nonsenseIn(const std::string& key, const std::string& value) {
   bool sound = true;
   if (key == kRepeat) {
-    sound = isDigit(value, '0');
+    sound = isRepeatCount(value);
   } else if (key == kPause) {
     sound = value == kNoPause || isDigit(value, '1');
   } else if (key == kAutoStart) {
@@ -180,7 +186,7 @@ void RememberedReading::recallRange(Form1& form) {
 
 void RememberedReading::remember(Form1& form) {
   const std::string& repeat = form[form1::Repeat].text();
-  if (isDigit(repeat, '0')) keep(form, std::string(kRepeat), repeat);
+  if (isRepeatCount(repeat)) keep(form, std::string(kRepeat), repeat);
   const std::string& seconds = form[form1::Label7].caption();
   if (form[form1::Check4].value() == 0)
     keep(form, std::string(kPause), std::string(kNoPause));

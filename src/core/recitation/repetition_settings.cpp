@@ -1,6 +1,11 @@
 #include "recitation/repetition_settings.h"
 
+#include <functional>
+#include <memory>
+#include <utility>
+
 #include "controls/number_text.h"
+#include "recitation/held_arrow.h"
 #include "recitation/reading_rules.h"
 #include "shell/form1.h"
 
@@ -8,24 +13,38 @@ namespace hifz {
 namespace {
 
 constexpr double kFewestRepeats = 1;
-constexpr double kMostRepeats = 6;
+constexpr double kMostRepeats = 99;
+constexpr int kLeftButton = 1;
 
-void fewerRepeats(Form1& form) {
+bool fewerRepeats(Form1& form) {
   const double count = repeatCount(form);
-  if (count == kFewestRepeats) return;
+  if (count == kFewestRepeats) return false;
   // The verse has been heard as often as the new count allows: the toggle ends the reading.
   if (static_cast<float>(count) == form.state().RepeatsDone) form.run(form1::StopIt);
   form[form1::Repeat].setText(numberText(count - 1));
   form.run(form1::DoingIt);
   form.run(form1::Remember);
+  return true;
 }
 
-void moreRepeats(Form1& form) {
+bool moreRepeats(Form1& form) {
   const double count = repeatCount(form);
-  if (count == kMostRepeats) return;
+  if (count == kMostRepeats) return false;
   form[form1::Repeat].setText(numberText(count + 1));
   form.run(form1::DoingIt);
   form.run(form1::Remember);
+  return true;
+}
+
+// A press of the left button holds the arrow; its release, wherever it
+// happens, and the click end the hold.
+void wireArrow(Form1& form, Label& arrow, std::function<bool()> step) {
+  const auto held = std::make_shared<HeldArrow>(form.platform().clock, std::move(step));
+  arrow.onMouseDown = [held](const MouseEvent& event) {
+    if (event.button == kLeftButton) held->pressed();
+  };
+  arrow.onMouseUp = [held](const MouseEvent&) { held->released(); };
+  arrow.onClick = [held] { held->clicked(); };
 }
 
 void pauseChosen(Form1& form, PollPeriod& period, int seconds) {
@@ -66,8 +85,8 @@ void setRangeWay(Form1& form, RangeWay way) {
 }
 
 void wireRepetitionSettings(Form1& form, const std::shared_ptr<PollPeriod>& period) {
-  form[form1::Label8].onClick = [&form] { fewerRepeats(form); };
-  form[form1::Label9].onClick = [&form] { moreRepeats(form); };
+  wireArrow(form, form[form1::Label8], [&form] { return fewerRepeats(form); });
+  wireArrow(form, form[form1::Label9], [&form] { return moreRepeats(form); });
   form[form1::Image25].onClick = [&form, period] { pauseChosen(form, *period, 0); };
   for (int key = 0; key < form1::Image5.size(); ++key)
     form[form1::Image5.at(key)].onClick = [&form, period, key] {

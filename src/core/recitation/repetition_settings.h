@@ -8,7 +8,8 @@ namespace hifz {
 
 class Form1;
 
-/// The options panel (repeat count arrows `Label8` / `Label9`, pause keypad
+/// The options panel (repeat count arrows `Label8` / `Label9`, 1 to 99,
+/// stepping on while held down; pause keypad
 /// `Image5(0..8)`, no-pause `Image25`, close `Image18`), the range panel's
 /// answers (`Image23` without end, `Image24` once, `Image26` drilled step by
 /// step) and `Check4`'s display. Each change is kept (`Remember`).

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "flash/movie_slot.h"
-#include "shell/form1_today_inventory.h"
 #include "shell/inventory_list.h"
 
 namespace hifz {
@@ -74,7 +73,7 @@ class Form1;
   CONTROL(Picture3, PicturePanel, Form1, "", -720, 9870, 3855, 1590, kHidden) \
   \
   CONTROL(Picture9, PicturePanel, Form1, "", 5475, 4455, 2190, 3990, kHidden) \
-  CONTROL(Repeat, TextBox, Picture9, "1", 825, 390, 525, 315, true, {}, 1) \
+  CONTROL(Repeat, TextBox, Picture9, "1", 825, 390, 525, 315, true, {}, 2) \
   CONTROL(Label8, Label, Picture9, "", 240, 390, 510, 330) \
   CONTROL(Label9, Label, Picture9, "", 1395, 420, 480, 270) \
   CONTROL(Check4, CheckBox, Picture9, "Check4", 210, 900, 210, 240, kHidden) \
@@ -107,8 +106,6 @@ class Form1;
   CONTROL(GradeHard, Image, GradeStrip, "", 120, 1080, 1680, 420) \
   CONTROL(GradeGood, Image, GradeStrip, "", 120, 1560, 1680, 420) \
   CONTROL(GradeEasy, Image, GradeStrip, "", 120, 2040, 1680, 420) \
-  \
-  HIFZ_FORM1_TODAY_CONTROLS(CONTROL, ARRAY, ELEMENT) \
   \
   /* The working panel, right of the running window: variables and procedures. */ \
   CONTROL(Picture2, PicturePanel, Form1, "", 12165, 555, 3990, 7320, kHidden) \

@@ -493,9 +493,9 @@
   // positions are pixels from the element's top left corner.
   const pressedButton = [1, 4, 2];
 
-  function mouse(action, event, button) {
+  function mouse(action, event, button, pressedOn = null) {
     // The window's own background is the root, "".
-    const node = event.target.closest?.(".element, #root");
+    const node = pressedOn ?? event.target.closest?.(".element, #root");
     if (!node || node.closest(".movie")) return;
     const box = node.getBoundingClientRect();
     send({
@@ -510,7 +510,16 @@
   }
 
   let pendingMove = null;
-  root.addEventListener("mousedown", (e) => mouse("down", e, pressedButton[e.button] || 0));
+  // A release goes to the element the button was pressed on, wherever the pointer is then.
+  let pressedOn = null;
+  root.addEventListener("mousedown", (e) => {
+    pressedOn = e.target.closest?.(".element, #root") ?? null;
+    mouse("down", e, pressedButton[e.button] || 0);
+  });
+  document.addEventListener("mouseup", (e) => {
+    if (pressedOn) mouse("up", e, pressedButton[e.button] || 0, pressedOn);
+    pressedOn = null;
+  });
   root.addEventListener("mousemove", (e) => {
     // At most one move per animation frame.
     if (!pendingMove) {
