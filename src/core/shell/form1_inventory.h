@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "flash/movie_slot.h"
+#include "shell/form1_today_inventory.h"
 #include "shell/inventory_list.h"
 
 namespace hifz {
@@ -106,6 +107,8 @@ class Form1;
   CONTROL(GradeHard, Image, GradeStrip, "", 120, 1080, 1680, 420) \
   CONTROL(GradeGood, Image, GradeStrip, "", 120, 1560, 1680, 420) \
   CONTROL(GradeEasy, Image, GradeStrip, "", 120, 2040, 1680, 420) \
+  \
+  HIFZ_FORM1_TODAY_CONTROLS(CONTROL, ARRAY, ELEMENT) \
   \
   /* The working panel, right of the running window: variables and procedures. */ \
   CONTROL(Picture2, PicturePanel, Form1, "", 12165, 555, 3990, 7320, kHidden) \
