@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -29,6 +28,7 @@
 #include "platform/system_wall_clock.h"
 #include "platform/user_settings.h"
 #include "platform/xrandr_display.h"
+#include "progress_command.h"
 #include "quit_signals.h"
 #include "recitation/sequencer.h"
 #include "reciter/build_folder.h"
@@ -70,6 +70,11 @@ Request readCommandLine(const QCoreApplication& app) {
       "Build content from a reciter's per-verse MP3 files (a zip file or a folder; chosen in a "
       "dialog when not given) into your own content folder, then start on it.");
   parser.addOption(addReciter);
+  // Done before the parser sees the command line (progress_command.cpp); here for --help.
+  parser.addOption({"export-progress",
+                    "Write your progress (readings, grades, schedules) to a new FILE.", "FILE"});
+  parser.addOption({"import-progress",
+                    "Add the progress in FILE, exported on another machine, to yours.", "FILE"});
   parser.addPositionalArgument("FILE-OR-FOLDER", "With --add-reciter: the reciter's files.",
                                "[FILE-OR-FOLDER]");
   parser.process(app);
@@ -96,6 +101,7 @@ bool asksForHelpOrVersion(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (const std::optional<int> status = hifz::runProgressCommand(argc, argv)) return *status;
   if (asksForHelpOrVersion(argc, argv)) {
     QCoreApplication terminal(argc, argv);
     QCoreApplication::setApplicationName("hifz");
@@ -160,11 +166,7 @@ int main(int argc, char** argv) {
   hifz::QtClock clock;
   hifz::UserSettings userSettings;
   hifz::StderrDiagnostics diagnostics;
-  hifz::SqliteProgressStore progress(
-      (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-       "/hifz/progress.sqlite")
-          .toStdString(),
-      diagnostics);
+  hifz::SqliteProgressStore progress(hifz::practiceLogPath(), diagnostics);
   hifz::SystemWallClock wallClock;
   // The message is measured in the font it is drawn in, so the dialog fits it.
   hifz::QtTextMeasure measure(hifz::msgFormFont());
