@@ -94,6 +94,29 @@ TEST(RememberedReading, WhatTheLearnerChoseIsThereInTheNextRun) {
   EXPECT_EQ(form[form1::Label5].caption(), "7");
 }
 
+// The learner's turn options come back as they were left, and one never
+// touched is not written.
+TEST(RememberedReading, TheTurnOptionsAreThereInTheNextRun) {
+  Kept kept;
+  {
+    ProgramRun first(kept);
+    first.form()[form1::RecordTurnOption].click();
+    first.form()[form1::EndOnSilenceOption].click();
+    first.form()[form1::EndOnSilenceOption].click();
+    EXPECT_THAT(first.kept(), UnorderedElementsAre(
+                                  Pair("reading/repeat", "1"), Pair("reading/pause", "off"),
+                                  Pair("turn/record", "true"), Pair("turn/endOnSilence", "false")));
+    kept = first.kept();
+  }
+  ProgramRun second(kept);
+  Form1& form = second.form();
+  EXPECT_EQ(form[form1::RecordTurn].value(), 1);
+  EXPECT_EQ(form[form1::RecordTurnOption].caption(), "☑ سجّل دوري");
+  EXPECT_EQ(form[form1::EndOnSilence].value(), 0);
+  EXPECT_EQ(form[form1::HideVerse].value(), 0);
+  EXPECT_EQ(second.program.settings.writes, 0);
+}
+
 // Kept settings that make no sense are set aside whole, with the reason; the
 // program starts as it always did, and the next change starts them afresh.
 TEST(RememberedReading, NonsenseIsSetAsideWholeAndReplacedOnTheNextChange) {
@@ -104,6 +127,7 @@ TEST(RememberedReading, NonsenseIsSetAsideWholeAndReplacedOnTheNextChange) {
       {{"ranges/1-1.1", "0 7 once"}},  {{"ranges/1-1.1", "7 9 sometimes"}},
       {{"ranges/1-1.1", "7 9"}},       {{"ranges/9-9.1", "7 9 once"}},
       {{"reading/speed", "2"}},        {{"reading/repeat", "07"}},
+      {{"turn/record", "yes"}},        {{"turn/louder", "true"}},
   };
   for (Kept kept : nonsense) {
     SCOPED_TRACE(kept.begin()->first + " = " + kept.begin()->second);

@@ -43,9 +43,10 @@ struct Fill {
 
 // Panels are opaque: what lies behind them must not show through.
 constexpr Fill kFills[] = {
-    {"Picture8", "#082b27"}, {"Picture12", "#082b27"}, {"Picture10", "#ffffff"},
-    {"Picture6", "#e0e0e0"}, {"volstate", "#ffffff"},  {"Picture2", "#d4d0c8"},
-    {"Picture1", "#d4d0c8"}, {"Frame1", "#d4d0c8"},
+    {"Picture8", "#082b27"},    {"Picture12", "#082b27"}, {"Picture10", "#ffffff"},
+    {"Picture6", "#e0e0e0"},    {"volstate", "#ffffff"},  {"Picture2", "#d4d0c8"},
+    {"Picture1", "#d4d0c8"},    {"Frame1", "#d4d0c8"},    {"VerseCover", "#0e3f38"},
+    {"TurnOptions", "#f6efd9"},
 };
 
 struct Font {
@@ -65,6 +66,11 @@ constexpr Font kFonts[] = {
     {"Label7", kArabicFont, 13.5, true, "#0e3f38", "center"},
     {"Repeat", kArabicFont, 11, true, "#0e3f38", "center"},
     {"Countdown", kArabicFont, 14, true, "#f6e7b0", "center"},
+    {"HideVerseOption", kArabicFont, 11, true, "#0e3f38", "start"},
+    {"RecordTurnOption", kArabicFont, 11, true, "#0e3f38", "start"},
+    {"EndOnSilenceOption", kArabicFont, 11, true, "#0e3f38", "start"},
+    {"TurnOptionsNote", kArabicFont, 8, false, "#8a1c1c", "start"},
+    {"RecordingMark", kArabicFont, 16, true, "#d22b2b", "center"},
     {"TodayButton", kArabicFont, 9.75, true, "#f6e7b0", "center"},
     {"DayScale", kArabicFont, 9, false, "#0e3f38", "center"},
 };

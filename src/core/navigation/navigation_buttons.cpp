@@ -37,6 +37,7 @@ void options(Form1& form) {
   form[form1::Picture13].setVisible(false);
   form.run(form1::reset);
   form[form1::Picture9].setVisible(true);
+  form[form1::TurnOptions].setVisible(true);
 }
 
 }  // namespace

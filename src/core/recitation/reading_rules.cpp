@@ -24,6 +24,7 @@ std::optional<int> wholeNumber(std::string_view text) {
 void cancelPendingPause(Form1& form) {
   form[form1::Timer2].setInterval(0);
   form.countdown().end();
+  form.run(form1::TurnEnds);
 }
 
 bool startsRangeAgain(const Form1& form) {

@@ -14,8 +14,8 @@ class Form1;
 // else; reading_rules_test.cpp holds a test for each.
 
 // 1. Stopping a reading (StopIt's stop branch, `reset`, the stop button
-//    `playing`) also cancels a pending pause, and its countdown goes: a
-//    stopped reading must not play a verse again.
+//    `playing`) also cancels a pending pause, its countdown goes and the
+//    learner's turn ends: a stopped reading must not play a verse again.
 void cancelPendingPause(Form1& form);
 
 // 2. After the last entry's last play, continuous range (`Check3`) starts

@@ -3,12 +3,14 @@
 #include <memory>
 
 #include "recitation/grade_strip.h"
+#include "recitation/learners_turn.h"
 #include "recitation/range_plan.h"
 #include "recitation/range_selection.h"
 #include "recitation/reading_log.h"
 #include "recitation/remembered_reading.h"
 #include "recitation/repetition_settings.h"
 #include "recitation/sequencer.h"
+#include "recitation/turn_options.h"
 #include "recitation/verse_selection.h"
 
 namespace hifz {
@@ -24,6 +26,8 @@ void wireRecitation(Form1& form) {
   wireSequencer(form, period, plan, std::make_shared<ReadingLog>(form, wireGradeStrip(form)));
   wireRepetitionSettings(form, period);
   wireRememberedReading(form, period, memory);
+  wireTurnOptions(form);
+  wireLearnersTurn(form);
 }
 
 }  // namespace hifz

@@ -22,6 +22,21 @@ constexpr std::string_view kAutoStart = "reading/autoStart";
 constexpr std::string_view kRetiredLastChapter = "chapters/last";
 constexpr std::string_view kRanges = "ranges/";
 constexpr std::string_view kNoPause = "off";
+constexpr std::string_view kTurn = "turn/";
+
+struct TurnFlag {
+  ControlHandle<Form1, CheckBox> flag;
+  std::string_view key;
+};
+constexpr std::array kTurnFlags = {TurnFlag{form1::HideVerse, "turn/hideVerse"},
+                                   TurnFlag{form1::RecordTurn, "turn/record"},
+                                   TurnFlag{form1::EndOnSilence, "turn/endOnSilence"}};
+
+bool isTurnFlag(std::string_view key) {
+  for (const TurnFlag& turn : kTurnFlags)
+    if (turn.key == key) return true;
+  return false;
+}
 
 struct RangeWayName {
   RangeWay way;
@@ -91,8 +106,8 @@ std::optional<std::string> nonsenseIn(const std::string& key, const std::string&
     sound = isRepeatCount(value);
   } else if (key == kPause) {
     sound = value == kNoPause || isDigit(value, '1');
-  } else if (key == kAutoStart) {
-    sound = value == "true" || value == "false";
+  } else if (key == kAutoStart || key.starts_with(kTurn)) {
+    sound = (key == kAutoStart || isTurnFlag(key)) && (value == "true" || value == "false");
   } else if (key.starts_with(kRanges)) {
     const std::string_view chapter = std::string_view(key).substr(kRanges.size());
     sound = (isChapterNumber(chapter) || chapterOfFormerKey(chapter) != nullptr) &&
@@ -133,6 +148,9 @@ void RememberedReading::recall(Form1& form, PollPeriod& period) {
     setPause(form, period, static_cast<int>(textNumber(pause->second).value_or(0)));
   if (const auto autoStart = kept_.find(std::string(kAutoStart)); autoStart != kept_.end())
     form[form1::Check1].setValue(autoStart->second == "true" ? 1 : 0);
+  for (const TurnFlag& turn : kTurnFlags)
+    if (const auto kept = kept_.find(std::string(turn.key)); kept != kept_.end())
+      form[turn.flag].setValue(kept->second == "true" ? 1 : 0);
 }
 
 void RememberedReading::moveFormerRangeKeys(SettingsStore& store) {
@@ -192,6 +210,12 @@ void RememberedReading::remember(Form1& form) {
     keep(form, std::string(kPause), std::string(kNoPause));
   else if (isDigit(seconds, '1'))
     keep(form, std::string(kPause), seconds);
+  for (const TurnFlag& turn : kTurnFlags) {
+    // An option left off that was never kept stays out of the file.
+    const bool on = form[turn.flag].value() == 1;
+    if (on || kept_.contains(std::string(turn.key)))
+      keep(form, std::string(turn.key), on ? "true" : "false");
+  }
 }
 
 void RememberedReading::rememberAutoStart(Form1& form) {

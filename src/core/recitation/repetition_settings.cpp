@@ -58,6 +58,7 @@ void closeOptions(Form1& form) {
   form.run(form1::DoingIt);
   form.run(form1::Remember);
   form[form1::Picture9].setVisible(false);
+  form[form1::TurnOptions].setVisible(false);
 }
 
 void rangeWayChosen(Form1& form, RangeWay way) {

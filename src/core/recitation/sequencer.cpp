@@ -99,6 +99,7 @@ void startPause(Form1& form, ReadingLog& log) {
   form[form1::Picture5].setVisible(false);
   form.countdown().start(pause.interval());
   form.platform().sound.beep();
+  form.run(form1::TurnBegins);
 }
 
 void startNextEntry(Form1& form, ReadingLog& log, bool pauseMode, bool rangePause) {
@@ -183,6 +184,7 @@ void poll(Form1& form, PollPeriod& period, RangePlan& plan, ReadingLog& log) {
 }
 
 void pauseEnded(Form1& form) {
+  form.run(form1::TurnEnds);
   form.run(form1::Read);
   form[form1::Timer2].setInterval(0);
 }

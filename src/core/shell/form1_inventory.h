@@ -43,6 +43,8 @@ class Form1;
   \
   /* Panels and the main display, from back to front. */ \
   CONTROL(flash1, MovieSlot, Form1, "", 600, 675, 8415, 7770) \
+  /* Covers the verse during the learner's turn, when the learner asks it to. */ \
+  CONTROL(VerseCover, PicturePanel, Form1, "", 600, 675, 8415, 7770, kHidden) \
   \
   CONTROL(Picture8, PicturePanel, Form1, "", 75, 105, 8445, 7785) \
   CONTROL(StartFlash, MovieSlot, Picture8, "", 285, 180, 7680, 3510) \
@@ -55,6 +57,7 @@ class Form1;
   CONTROL(TopMenu, MovieSlot, Picture12, "", 30, 45, 8100, 1290) \
   \
   CONTROL(Picture5, PicturePanel, Form1, "", 10200, 5760, 1020, 975) \
+  CONTROL(RecordingMark, Label, Form1, "●", 11250, 6000, 600, 495, kHidden, "يُسجَّل دورك") \
   \
   CONTROL(Picture11, PicturePanel, Form1, "", 9645, 11250, 2325, 3885) \
   CONTROL(Image10, Image, Picture11, "", 225, 6645, 1860, 1230) \
@@ -99,6 +102,13 @@ class Form1;
   CONTROL(vText, TextBox, Picture6, "0", 60, 405, 1170, 345) \
   CONTROL(volup, Label, Picture6, "0", 1275, 390, 345, 360) \
   \
+  /* The learner's turn options, beside the options panel and shown with it. */ \
+  CONTROL(TurnOptions, PicturePanel, Form1, "", 3195, 6345, 2250, 2100, kHidden) \
+  CONTROL(HideVerseOption, Label, TurnOptions, "", 90, 90, 2070, 420) \
+  CONTROL(RecordTurnOption, Label, TurnOptions, "", 90, 570, 2070, 420) \
+  CONTROL(EndOnSilenceOption, Label, TurnOptions, "", 90, 1050, 2070, 420) \
+  CONTROL(TurnOptionsNote, Label, TurnOptions, "", 90, 1530, 2070, 480) \
+  \
   CONTROL(Picture13, PicturePanel, Form1, "", 3555, 13125, 8520, 7845, kHidden) \
   \
   /* The grade strip, offered when a verse or a range has been read to its end. */ \
@@ -130,6 +140,11 @@ class Form1;
   CONTROL(Recall, CommandButton, Frame1, "Recall", 840, 3570, 700, 315) \
   CONTROL(RecallRange, CommandButton, Frame1, "RecallRange", 120, 3885, 700, 315) \
   CONTROL(LastRange, CommandButton, Frame1, "LastRange", 840, 3885, 700, 315) \
+  CONTROL(HideVerse, CheckBox, Frame1, "HideVerse", 120, 4200, 700, 315) \
+  CONTROL(RecordTurn, CheckBox, Frame1, "RecordTurn", 840, 4200, 700, 315) \
+  CONTROL(EndOnSilence, CheckBox, Frame1, "EndOnSilence", 120, 4515, 700, 315) \
+  CONTROL(TurnBegins, CommandButton, Frame1, "TurnBegins", 840, 4515, 700, 315) \
+  CONTROL(TurnEnds, CommandButton, Frame1, "TurnEnds", 120, 4830, 700, 315) \
   CONTROL(Menu, CommandButton, Picture2, "Menu", 1890, 135, 1620, 450) \
   CONTROL(Read, CommandButton, Picture2, "Read", 1905, 615, 1620, 450) \
   CONTROL(File1, FileListBox, Picture2, "", 1920, 1140, 1605, 1845) \
