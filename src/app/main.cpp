@@ -22,6 +22,7 @@
 #include "platform/disk_file_system.h"
 #include "platform/pulse_mixer.h"
 #include "platform/qt_clock.h"
+#include "platform/qt_progress_files.h"
 #include "platform/qt_services.h"
 #include "platform/sqlite_progress_store.h"
 #include "platform/stderr_diagnostics.h"
@@ -168,6 +169,7 @@ int main(int argc, char** argv) {
   hifz::StderrDiagnostics diagnostics;
   hifz::SqliteProgressStore progress(hifz::practiceLogPath(), diagnostics);
   hifz::SystemWallClock wallClock;
+  hifz::QtProgressFiles progressFiles(hifz::practiceLogPath(), diagnostics);
   // The message is measured in the font it is drawn in, so the dialog fits it.
   hifz::QtTextMeasure measure(hifz::msgFormFont());
 
@@ -179,8 +181,19 @@ int main(int argc, char** argv) {
     movieSlots.push_back(slot.get());
     return slot;
   };
-  hifz::Form1 form(hifz::Platform{windows, *display, mixer, shell, sound, messages, files, clock,
-                                  userSettings, diagnostics, progress, wallClock},
+  hifz::Form1 form(hifz::Platform{.windows = windows,
+                                  .display = *display,
+                                  .mixer = mixer,
+                                  .shell = shell,
+                                  .sound = sound,
+                                  .messages = messages,
+                                  .files = files,
+                                  .clock = clock,
+                                  .settings = userSettings,
+                                  .diagnostics = diagnostics,
+                                  .progress = progress,
+                                  .wallClock = wallClock,
+                                  .progressFiles = progressFiles},
                    makeSlot, folder);
   hifz::MsgFormHolder msgForm(form, measure, HIFZ_WEBSITE);
   hifz::wireForm1(form, msgForm);

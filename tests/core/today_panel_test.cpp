@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "dialog/msg_form.h"
 #include "progress/calendar_day.h"
 #include "recitation/repetition_settings.h"
 #include "recitation_fixture.h"
@@ -149,6 +150,52 @@ INSTANTIATE_TEST_SUITE_P(
                       WayCase{"StepByStep", ReadingWay::StepByStep, RangeWay::Drill},
                       WayCase{"NeverReadThatWay", ReadingWay::WithoutEnd, RangeWay::Once}),
     [](const ::testing::TestParamInfo<WayCase>& param) { return std::string(param.param.name); });
+
+struct TransferCase {
+  const char* name;
+  ControlHandle<Form1, Image> button;
+  TransferResult result;
+  // The notice's message; none for no notice.
+  const char* told;
+};
+
+class TodayTransfer : public TodayPanelTest, public ::testing::WithParamInterface<TransferCase> {};
+
+TEST_P(TodayTransfer, MovesTheProgressThroughAChosenFileAndSaysWhatCameOfIt) {
+  program.progressFiles.result = GetParam().result;
+  // What a file from another machine adds: a passage due today.
+  program.progressFiles.imported = [this] { keep({kAlFalaq, 1, 5}, 60, 3); };
+  form()[form1::TodayButton].click();
+  form()[GetParam().button].click();
+  EXPECT_EQ(1, program.progressFiles.exports + program.progressFiles.imports);
+  MsgForm* notice = program.dialog();
+  if (GetParam().told == nullptr) {
+    EXPECT_TRUE(notice == nullptr || !notice->window().visible());
+  } else {
+    ASSERT_NE(nullptr, notice);
+    EXPECT_EQ(GetParam().told, (*notice)[msg_form::MyMsg].caption());
+  }
+  const bool added =
+      GetParam().button == form1::TodayImport && GetParam().result == TransferResult::Done;
+  EXPECT_EQ(added ? "الفلق ١–٥، تأخرت ٣ أيام" : "لا مراجعة سابقة اليوم", entry(4).caption());
+  EXPECT_EQ(added ? "اليوم (١)" : "اليوم", form()[form1::TodayButton].caption());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, TodayTransfer,
+    ::testing::Values(
+        TransferCase{"Exported", form1::TodayExport, TransferResult::Done, "حُفظ تقدمك في الملف\r"},
+        TransferCase{"NotWritten", form1::TodayExport, TransferResult::Refused,
+                     "تعذرت كتابة الملف\rولم يتغير شيء من تقدمك"},
+        TransferCase{"NoFileToWrite", form1::TodayExport, TransferResult::NoFileChosen, nullptr},
+        TransferCase{"Imported", form1::TodayImport, TransferResult::Done,
+                     "أضيف ما في الملف إلى تقدمك\r"},
+        TransferCase{"NotAProgressFile", form1::TodayImport, TransferResult::Refused,
+                     "ليس الملف تقدماً حفظه البرنامج\rولم يتغير شيء من تقدمك"},
+        TransferCase{"NoFileToRead", form1::TodayImport, TransferResult::NoFileChosen, nullptr}),
+    [](const ::testing::TestParamInfo<TransferCase>& param) {
+      return std::string(param.param.name);
+    });
 
 TEST_F(WithDuePassages, GoesAwayAtAPressElsewhereAndStaysForOneOnIt) {
   form()[form1::TodayButton].click();

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
 
+#include "platform/progress_files.h"
 #include "platform/progress_store.h"
 #include "platform/wall_clock.h"
 #include "virtual_clock.h"
@@ -63,6 +65,25 @@ class FakeProgressStore final : public ProgressStore {
   std::vector<Reading> readings;
   std::map<Passage, Card> cards;
   std::vector<SavedGrade> grades;
+};
+
+/// Moves progress as the test says: each export and import gives `result`
+/// and is counted; a successful import runs `imported`.
+class FakeProgressFiles final : public ProgressFiles {
+ public:
+  TransferResult exportToChosenFile() override {
+    ++exports;
+    return result;
+  }
+  TransferResult importFromChosenFile() override {
+    ++imports;
+    if (result == TransferResult::Done && imported) imported();
+    return result;
+  }
+  TransferResult result = TransferResult::NoFileChosen;
+  int exports = 0;
+  int imports = 0;
+  std::function<void()> imported;
 };
 
 /// The time of day moving with a virtual clock, from `epoch` on.

@@ -11,8 +11,19 @@ TestProgram::TestProgram(std::string applicationFolder) {
     slots[name] = slot.get();
     return std::unique_ptr<MovieSlot>(std::move(slot));
   };
-  form = std::make_unique<Form1>(Platform{windows, display, mixer, shell, sound, messages, files,
-                                          clock, settings, diagnostics, progress, wallClock},
+  form = std::make_unique<Form1>(Platform{.windows = windows,
+                                          .display = display,
+                                          .mixer = mixer,
+                                          .shell = shell,
+                                          .sound = sound,
+                                          .messages = messages,
+                                          .files = files,
+                                          .clock = clock,
+                                          .settings = settings,
+                                          .diagnostics = diagnostics,
+                                          .progress = progress,
+                                          .wallClock = wallClock,
+                                          .progressFiles = progressFiles},
                                  makeSlot, std::move(applicationFolder));
   form->window().setHandle(kMainWindowHandle);
   msgForm = std::make_unique<MsgFormHolder>(*form, textMeasure, kWebsite);

@@ -44,6 +44,7 @@ class TestProgram {
   FakeSettingsStore settings;
   FakeDiagnostics diagnostics;
   FakeProgressStore progress;
+  FakeProgressFiles progressFiles;
   VirtualWallClock wallClock{clock, kEpoch};
   FakeTextMeasure textMeasure;
   std::map<std::string, FakeMovieSlot*> slots;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controls/number_text.h"
+#include "dialog/notice.h"
 #include "navigation/chapter_selection.h"
 #include "navigation/today_text.h"
 #include "progress/calendar_day.h"
@@ -159,6 +160,17 @@ void readEntry(Form1& form, const Passage& passage) {
   form.run(form1::Command2);
 }
 
+// The notices after a move of the progress; none when no file was chosen.
+void tellTransfer(MsgFormHolder& msgForm, TransferResult result, const char* done,
+                  const char* refused) {
+  if (result == TransferResult::NoFileChosen) return;
+  const bool moved = result == TransferResult::Done;
+  showNotice(msgForm, {.title = "نقل التقدم",
+                       .firstLine = moved ? done : refused,
+                       .secondLine = moved ? "" : "ولم يتغير شيء من تقدمك",
+                       .blocksMainWindow = true});
+}
+
 bool onPanel(const Form1& form, const Control& control) {
   for (const Control* c = &control; c != nullptr; c = c->container())
     if (c == &form[form1::TodayPanel] || c == &form[form1::TodayButton]) return true;
@@ -167,8 +179,17 @@ bool onPanel(const Form1& form, const Control& control) {
 
 }  // namespace
 
-void wireTodayPanel(Form1& form) {
+void wireTodayPanel(Form1& form, MsgFormHolder& msgForm) {
   const auto entries = std::make_shared<Entries>();
+  form[form1::TodayExport].onClick = [&form, &msgForm] {
+    tellTransfer(msgForm, form.platform().progressFiles.exportToChosenFile(), "حُفظ تقدمك في الملف",
+                 "تعذرت كتابة الملف");
+  };
+  form[form1::TodayImport].onClick = [&form, &msgForm, entries] {
+    const TransferResult result = form.platform().progressFiles.importFromChosenFile();
+    if (result == TransferResult::Done) openPanel(form, *entries);
+    tellTransfer(msgForm, result, "أضيف ما في الملف إلى تقدمك", "ليس الملف تقدماً حفظه البرنامج");
+  };
   form[form1::TodayButton].onClick = [&form, entries] {
     if (form[form1::TodayPanel].visible())
       form[form1::TodayPanel].setVisible(false);

@@ -6,6 +6,7 @@
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/mixer.h"
+#include "platform/progress_files.h"
 #include "platform/progress_store.h"
 #include "platform/settings_store.h"
 #include "platform/shell.h"
@@ -30,6 +31,7 @@ struct Platform {
   Diagnostics& diagnostics = noDiagnostics();
   ProgressStore& progress = noProgressStore();
   WallClock& wallClock = noWallClock();
+  ProgressFiles& progressFiles = noProgressFiles();
 };
 
 }  // namespace hifz

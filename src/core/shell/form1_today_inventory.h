@@ -9,6 +9,8 @@
   /* The panel, where the menu screen lies: today's lists and the picture of progress. */ \
   CONTROL(TodayPanel, PicturePanel, Form1, "", 615, 660, 8445, 7770, kHidden) \
   CONTROL(TodayClose, Image, TodayPanel, "", 210, 180, 960, 420, true, "إغلاق") \
+  CONTROL(TodayExport, Image, TodayPanel, "", 1275, 180, 960, 420, true, "احفظ تقدمك في ملف تنقله إلى جهاز آخر") \
+  CONTROL(TodayImport, Image, TodayPanel, "", 2340, 180, 960, 420, true, "أضف تقدماً حُفظ في ملف على جهاز آخر") \
   /* The new portion (0), recent review (1 to 3), older review (4 to 6). */ \
   ARRAY(TodayEntry, Label) \
   ELEMENT(TodayEntry, 0, Label, TodayPanel, "", 4500, 1200, 3600, 390) \

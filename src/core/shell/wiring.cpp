@@ -34,7 +34,7 @@ void wireForm1(Form1& form, MsgFormHolder& msgForm) {
   wireShutdown(form);
   wireWindowDragging(form);
   wireFullScreenToggle(form);
-  wireTodayPanel(form);
+  wireTodayPanel(form, msgForm);
   // Last: the panel and the strip go away before any other press is handled.
   wireTodayPanelDismissal(form);
   wireGradeStripDismissal(form);
