@@ -22,6 +22,7 @@
 #include "platform/disk_file_system.h"
 #include "platform/pulse_mixer.h"
 #include "platform/qt_clock.h"
+#include "platform/pulse_microphone.h"
 #include "platform/qt_progress_files.h"
 #include "platform/qt_services.h"
 #include "platform/sqlite_progress_store.h"
@@ -171,6 +172,7 @@ int main(int argc, char** argv) {
   hifz::SystemWallClock wallClock;
   hifz::QtProgressFiles progressFiles(hifz::practiceLogPath(), diagnostics);
   // The message is measured in the font it is drawn in, so the dialog fits it.
+  hifz::PulseMicrophone microphone;
   hifz::QtTextMeasure measure(hifz::msgFormFont());
 
   hifz::PageView page(*ruffle);
@@ -195,6 +197,7 @@ int main(int argc, char** argv) {
                                   .wallClock = wallClock,
                                   .progressFiles = progressFiles},
                    makeSlot, folder);
+                                  .microphone = microphone,
   hifz::MsgFormHolder msgForm(form, measure, HIFZ_WEBSITE);
   hifz::wireForm1(form, msgForm);
 

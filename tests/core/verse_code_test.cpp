@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <utility>
 
 namespace hifz {
 namespace {
@@ -19,6 +20,15 @@ TEST(VerseCode, EveryVerseFromOneTo47HasItsCode) {
 
 TEST(VerseCode, OtherNumbersHaveNoCode) {
   for (int verse : {0, -1, 287, 1000}) EXPECT_EQ(VerseCode(verse), "") << verse;
+}
+
+TEST(VerseCode, AMoviesNameGivesItsVerse) {
+  const std::pair<const char*, int> cases[] = {
+      {"5-1.gif", 5},       {"z1-003.gif", 35}, {"Z1-003.GIF", 35},
+      {"zz286-1.gif", 286}, {"zd-.gif", 47},    {"menu.gif", 0},
+      {"0-all.gif", 0},     {"-1.gif", 0},      {"zz287-1.gif", 0},
+  };
+  for (const auto& [name, verse] : cases) EXPECT_EQ(verseOfMovie(name), verse) << name;
 }
 
 }  // namespace

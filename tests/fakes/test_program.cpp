@@ -23,6 +23,7 @@ TestProgram::TestProgram(std::string applicationFolder) {
                                           .diagnostics = diagnostics,
                                           .progress = progress,
                                           .wallClock = wallClock,
+                                          .microphone = microphone,
                                           .progressFiles = progressFiles},
                                  makeSlot, std::move(applicationFolder));
   form->window().setHandle(kMainWindowHandle);

@@ -6,6 +6,7 @@
 
 #include "dialog/msg_form_holder.h"
 #include "fake_file_system.h"
+#include "fake_microphone.h"
 #include "fake_movie_slot.h"
 #include "fake_platform.h"
 #include "fake_progress.h"
@@ -46,6 +47,7 @@ class TestProgram {
   FakeProgressStore progress;
   FakeProgressFiles progressFiles;
   VirtualWallClock wallClock{clock, kEpoch};
+  FakeMicrophone microphone;
   FakeTextMeasure textMeasure;
   std::map<std::string, FakeMovieSlot*> slots;
   std::unique_ptr<Form1> form;

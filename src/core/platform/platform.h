@@ -5,6 +5,7 @@
 #include "platform/display.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
+#include "platform/microphone.h"
 #include "platform/mixer.h"
 #include "platform/progress_files.h"
 #include "platform/progress_store.h"
@@ -31,6 +32,7 @@ struct Platform {
   Diagnostics& diagnostics = noDiagnostics();
   ProgressStore& progress = noProgressStore();
   WallClock& wallClock = noWallClock();
+  Microphone& microphone = noMicrophone();
   ProgressFiles& progressFiles = noProgressFiles();
 };
 

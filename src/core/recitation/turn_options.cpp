@@ -33,6 +33,8 @@ void wireTurnOptions(Form1& form) {
     form[option.label].onClick = [&form, &option] {
       CheckBox& flag = form[option.flag];
       flag.setValue(1 - flag.value());
+      // What the note said of a microphone that failed is old news now.
+      form[form1::TurnOptionsNote].setCaption("");
       form.run(form1::DoingIt);
       form.run(form1::Remember);
     };

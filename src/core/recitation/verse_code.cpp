@@ -37,4 +37,16 @@ std::string_view VerseCode(int verseNumber) {
   return codes[verseNumber - 1];
 }
 
+int verseOfMovie(std::string_view fileName) {
+  const std::size_t hyphen = fileName.find('-');
+  if (hyphen == std::string_view::npos) return 0;
+  // Names are matched ignoring letter case.
+  std::string code(fileName.substr(0, hyphen));
+  for (char& letter : code)
+    if (letter >= 'A' && letter <= 'Z') letter = static_cast<char>(letter - 'A' + 'a');
+  for (int verse = 1; verse <= kLastCodedVerse; ++verse)
+    if (VerseCode(verse) == code) return verse;
+  return 0;
+}
+
 }  // namespace hifz

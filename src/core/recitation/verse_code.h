@@ -13,4 +13,8 @@ inline constexpr int kLastCodedVerse = 286;
 /// "zd" and in verse order. Empty for any other number.
 std::string_view VerseCode(int verseNumber);
 
+/// The verse a verse movie's file name stands for, by the code before its
+/// first hyphen ("z1-003.gif" is verse 35); 0 for a name of no verse.
+int verseOfMovie(std::string_view fileName);
+
 }  // namespace hifz

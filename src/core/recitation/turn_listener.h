@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "controls/control.h"
+#include "platform/microphone.h"
+#include "recitation/take_shelf.h"
+#include "recitation/voice_detector.h"
+
+namespace hifz {
+
+class Form1;
+
+/// Listens to the learner's turn through the platform's microphone while
+/// `RecordTurn` or `EndOnSilence` is on. With `RecordTurn`, the mark
+/// `RecordingMark` shows beside the countdown, and the learner's voice, from
+/// where it begins to where it ends, is kept on the shelf as the verse's take
+/// when the turn ends. With `EndOnSilence`, the turn ends early once the
+/// learner spoke and then was quiet for 1.5 s. A microphone that cannot be
+/// heard, or stops being heard, turns both options off and says why, once in
+/// the options' note and once on the diagnostics; the turn then runs as if
+/// they had been off, and keeps no part of a take.
+class TurnListener final : public ControlObserver {
+ public:
+  /// Takes of the reading going on: the last of each verse, ten minutes in all.
+  static constexpr std::size_t kShelfSamples = 10 * 60 * kMicrophoneRate;
+
+  explicit TurnListener(Form1& form);
+  TurnListener(const TurnListener&) = delete;
+  TurnListener& operator=(const TurnListener&) = delete;
+
+  void turnBegins();
+  /// The turn ended, by its time, early or stopped; nothing when none listens.
+  void turnEnds();
+  const TakeShelf& takes() const { return shelf_; }
+
+  /// A new reading begins when the stop button shows: the shelf empties.
+  void controlChanged(const Control& control, Property property) override;
+
+ private:
+  void heard(std::span<const std::int16_t> samples);
+  void failed(const std::string& why);
+  void stopListening();
+  void keepTake();
+
+  Form1& form_;
+  TakeShelf shelf_{kShelfSamples};
+  bool listening_ = false;
+  std::optional<VoiceDetector> voice_;
+  std::vector<std::int16_t> samples_;
+  std::size_t mostSamples_ = 0;
+  VerseKey verse_;
+  std::int64_t began_ = 0;
+};
+
+}  // namespace hifz
