@@ -53,17 +53,17 @@ struct HoldCase {
   const char* after;
 };
 
-// Held down, an arrow steps after 400 ms, then every 150 ms, every 50 ms from
+// Held down, an arrow steps after 500 ms, then every 150 ms, every 50 ms from
 // its sixth step, and stops at the count's bounds; its release ends the hold
 // and the click that comes with it is no step of its own.
 TEST_F(RepetitionSettings, AHeldArrowStepsFasterTheLongerItIsHeld) {
   const HoldCase cases[] = {
-      {"a quick click", form1::Label9, "1", 100, "2"},
-      {"the first step", form1::Label9, "1", 400, "2"},
-      {"slow steps", form1::Label9, "1", 400 + 4 * 150, "6"},
-      {"fast steps", form1::Label9, "1", 400 + 4 * 150 + 10 * 50, "16"},
-      {"down to one", form1::Label8, "20", 400 + 4 * 150 + 100 * 50, "1"},
-      {"up to ninety-nine", form1::Label9, "90", 400 + 4 * 150 + 100 * 50, "99"},
+      {"a quick click", form1::Label9, "1", 450, "2"},
+      {"the first step", form1::Label9, "1", 500, "2"},
+      {"slow steps", form1::Label9, "1", 500 + 4 * 150, "6"},
+      {"fast steps", form1::Label9, "1", 500 + 4 * 150 + 10 * 50, "16"},
+      {"down to one", form1::Label8, "20", 500 + 4 * 150 + 100 * 50, "1"},
+      {"up to ninety-nine", form1::Label9, "90", 500 + 4 * 150 + 100 * 50, "99"},
   };
   for (const HoldCase& c : cases) {
     form()[form1::Repeat].setText(c.before);
@@ -81,7 +81,7 @@ TEST_F(RepetitionSettings, AHeldArrowStepsFasterTheLongerItIsHeld) {
 TEST_F(RepetitionSettings, AReleaseOffTheArrowEndsTheHoldAndTheRightButtonHoldsNothing) {
   Label& arrow = form()[form1::Label9];
   arrow.mouseDown({.button = 1});
-  advance(550);
+  advance(650);
   arrow.mouseUp({.button = 1});  // no click follows: the pointer left the arrow
   advance(2000);
   EXPECT_EQ(form()[form1::Repeat].text(), "3");

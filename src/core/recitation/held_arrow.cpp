@@ -5,7 +5,7 @@
 namespace hifz {
 namespace {
 
-constexpr std::int64_t kFirstStepAfter = 400;
+constexpr std::int64_t kFirstStepAfter = 500;
 constexpr std::int64_t kSlowStep = 150;
 constexpr std::int64_t kFastStep = 50;
 constexpr int kSlowSteps = 5;

@@ -8,7 +8,7 @@
 namespace hifz {
 
 /// An arrow that steps again and again while the left button holds it down,
-/// faster the longer it is held: a first step 400 ms after the press, then
+/// faster the longer it is held: a first step 500 ms after the press, then
 /// one every 150 ms, one every 50 ms from the sixth on. A quick click is one
 /// step, as it always was; the click that ends a hold which stepped is none.
 class HeldArrow {
