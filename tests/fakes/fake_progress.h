@@ -36,12 +36,11 @@ class FakeProgressStore final : public ProgressStore {
   std::vector<KeptCard> keptCards() const override {
     std::vector<KeptCard> kept;
     for (const auto& [passage, card] : cards) {
-      KeptCard one{passage, card, card.lastReview.value_or(0), Grade::Good};
-      bool first = true;
+      KeptCard one{passage, card, std::nullopt, Grade::Good};
       for (const SavedGrade& saved : grades) {
         if (saved.passage != passage) continue;
-        if (first) one.firstGraded = saved.card.lastReview.value_or(0);
-        first = false;
+        const bool learned = saved.grade == Grade::Good || saved.grade == Grade::Easy;
+        if (learned && !one.firstLearned) one.firstLearned = saved.card.lastReview;
         one.lastGrade = saved.grade;
       }
       kept.push_back(one);

@@ -16,14 +16,14 @@ namespace {
 constexpr std::int64_t kNow = 19'792 * kDayMs + 15 * 3'600'000;
 constexpr std::int64_t kToday = 19'792 * kDayMs;
 
-KeptCard kept(Passage passage, std::int64_t due, std::int64_t firstGraded,
+KeptCard kept(Passage passage, std::int64_t due, std::optional<std::int64_t> firstLearned,
               Grade lastGrade = Grade::Good, std::int64_t lastReview = kToday - kDayMs,
               CardState state = CardState::Review) {
   Card card;
   card.state = state;
   card.due = due;
   card.lastReview = lastReview;
-  return {passage, card, firstGraded, lastGrade};
+  return {passage, card, firstLearned, lastGrade};
 }
 
 TEST(Today, SplitsDuePassagesIntoRecentAndOlderMostOverdueFirst) {
@@ -34,16 +34,19 @@ TEST(Today, SplitsDuePassagesIntoRecentAndOlderMostOverdueFirst) {
       kept({114, 4, 6}, kToday - 9 * kDayMs, kToday - 29 * kDayMs),
       kept({78, 1, 5}, kToday - 40 * kDayMs, kToday - 30 * kDayMs),
       kept({1, 1, 7}, kToday - 3 * kDayMs, kToday - 400 * kDayMs),
+      // Never graded good or easy: still being learned.
+      kept({109, 1, 3}, kToday - 5 * kDayMs, std::nullopt, Grade::Hard),
       // In short steps: due at its minute, not at its day.
       kept({111, 1, 5}, kNow + 600'000, kToday, Grade::Good, kNow, CardState::Learning),
       kept({110, 1, 3}, kNow - 60'000, kToday, Grade::Again, kNow, CardState::Relearning),
   };
   const TodayPlan plan = planToday(cards, kNow);
-  EXPECT_EQ((std::vector<DuePassage>{{{114, 4, 6}, 9}, {{114, 1, 3}, 2}, {{110, 1, 3}, 0}}),
+  EXPECT_EQ((std::vector<DuePassage>{
+                {{114, 4, 6}, 9}, {{109, 1, 3}, 5}, {{114, 1, 3}, 2}, {{110, 1, 3}, 0}}),
             plan.recent);
   EXPECT_EQ((std::vector<DuePassage>{{{78, 1, 5}, 40}, {{1, 1, 7}, 3}, {{112, 1, 4}, 0}}),
             plan.older);
-  EXPECT_EQ(6u, plan.dueCount());
+  EXPECT_EQ(7u, plan.dueCount());
 }
 
 TEST(Today, OffersTheVersesAfterTheFurthestLearnedInTheChapterGradedLast) {

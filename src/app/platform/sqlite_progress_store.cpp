@@ -306,15 +306,14 @@ std::vector<KeptCard> SqliteProgressStore::keptCards() const {
       " FROM reviews r WHERE r.chapter = c.chapter AND r.first_verse = c.first_verse"
       " AND r.last_verse = c.last_verse";
   if (!query.exec(QString(kCardColumns) + ", (SELECT min(reviewed_at)" + kSamePassage +
-                  "), (SELECT grade" + kSamePassage +
+                  " AND r.grade IN ('good', 'easy')), (SELECT grade" + kSamePassage +
                   " ORDER BY id DESC LIMIT 1), chapter, first_verse, last_verse"
                   " FROM cards c ORDER BY chapter, first_verse, last_verse"))
     return kept;
   while (query.next()) {
     KeptCard one;
     one.card = cardOf(query);
-    one.firstGraded = query.value(10).isNull() ? one.card.lastReview.value_or(one.card.due)
-                                               : query.value(10).toLongLong();
+    if (!query.value(10).isNull()) one.firstLearned = query.value(10).toLongLong();
     const QString grade = query.value(11).toString();
     for (std::size_t i = 0; i < kGrades.size(); ++i)
       if (grade == kGrades[i]) one.lastGrade = static_cast<Grade>(i + 1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "progress/fsrs_memory.h"
 #include "progress/passage.h"
@@ -12,8 +13,9 @@ namespace hifz {
 struct KeptCard {
   Passage passage;
   Card card;
-  /// When the passage was first graded, on the learner's calendar.
-  std::int64_t firstGraded = 0;
+  /// When the passage was first graded good or easy, on the learner's
+  /// calendar; none while it never was.
+  std::optional<std::int64_t> firstLearned;
   /// The grade of its last review.
   Grade lastGrade = Grade::Good;
 

@@ -19,7 +19,7 @@ std::vector<ChapterShare> learnedShares(std::span<const KeptCard> cards) {
     if (!isValid(kept.passage)) continue;
     auto& verses = chapters[kept.passage.chapter];
     verses.resize(static_cast<std::size_t>(versesInChapter(kept.passage.chapter)));
-    const Latest review{kept.card.lastReview.value_or(kept.firstGraded),
+    const Latest review{kept.card.lastReview.value_or(kept.card.due),
                         kept.lastGrade == Grade::Good || kept.lastGrade == Grade::Easy};
     for (int verse = kept.passage.firstVerse; verse <= kept.passage.lastVerse; ++verse) {
       std::optional<Latest>& latest = verses[static_cast<std::size_t>(verse - 1)];

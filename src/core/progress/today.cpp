@@ -62,7 +62,9 @@ TodayPlan planToday(std::span<const KeptCard> cards, std::int64_t now) {
                    [](const KeptCard* a, const KeptCard* b) { return a->card.due < b->card.due; });
   for (const KeptCard* kept : due) {
     const DuePassage entry{kept->passage, today - calendarDay(kept->card.due)};
-    const bool recent = calendarDay(kept->firstGraded) > today - kRecentDays;
+    // A passage not yet learned is still being learned: recent.
+    const bool recent =
+        !kept->firstLearned || calendarDay(*kept->firstLearned) > today - kRecentDays;
     (recent ? plan.recent : plan.older).push_back(entry);
   }
   return plan;

@@ -26,7 +26,8 @@ struct TodayPlan {
   /// chapter graded so last, as many as the learner's usual passage; none at
   /// the chapter's end or before any such grade.
   std::optional<Passage> newPortion;
-  /// Due passages first graded in the last kRecentDays days, most overdue first.
+  /// Due passages first learned (graded good or easy) in the last kRecentDays
+  /// days, or not learned yet, most overdue first.
   std::vector<DuePassage> recent;
   /// The other due passages, most overdue first.
   std::vector<DuePassage> older;
