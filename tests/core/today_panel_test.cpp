@@ -87,6 +87,8 @@ TEST_F(WithDuePassages, ListsTodaysPassagesAndDrawsTheProgress) {
   EXPECT_EQ("الفلق", form()[form1::ChapterName[0]].caption());
   EXPECT_EQ("الناس", form()[form1::ChapterName[1]].caption());
   EXPECT_FALSE(form()[form1::ChapterName[2]].visible());
+  EXPECT_TRUE(form()[form1::ChapterTrack[1]].visible());
+  EXPECT_FALSE(form()[form1::ChapterTrack[2]].visible());
   EXPECT_FLOAT_EQ(2580, form()[form1::ChapterBar[0]].width());
   EXPECT_FLOAT_EQ(1290, form()[form1::ChapterBar[1]].width());
   EXPECT_FLOAT_EQ(240 + 1290, form()[form1::ChapterBar[1]].left());

@@ -93,6 +93,7 @@ constexpr ArrayLook kArrays[] = {
      form1::ChapterName.size(),
      nullptr,
      {"", kArabicFont, 10.5, true, "#0e3f38", "center"}},
+    {"ChapterTrack", form1::ChapterTrack.size(), "#e6d9ae", {}},
     {"ChapterBar", form1::ChapterBar.size(), "#c9a646", {}},
     {"DayBar", form1::DayBar.size(), "#1d6d60", {}},
 };

@@ -68,6 +68,7 @@ void drawShares(Form1& form, std::vector<ChapterShare> shares) {
     const auto at = static_cast<std::size_t>(row);
     const bool shown = at < shares.size();
     name.setVisible(shown);
+    form[form1::ChapterTrack.at(row)].setVisible(shown);
     bar.setVisible(shown);
     if (!shown) continue;
     const ChapterShare& share = shares[at];

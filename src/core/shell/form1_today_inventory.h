@@ -20,7 +20,7 @@
   ELEMENT(TodayEntry, 4, Label, TodayPanel, "", 4500, 3900, 3600, 390) \
   ELEMENT(TodayEntry, 5, Label, TodayPanel, "", 4500, 4350, 3600, 390) \
   ELEMENT(TodayEntry, 6, Label, TodayPanel, "", 4500, 4800, 3600, 390) \
-  /* Each chapter's share of verses learned: its name and a bar growing leftwards. */ \
+  /* Each chapter's share of verses learned: its name, and a bar growing leftwards on its track. */ \
   ARRAY(ChapterName, Label) \
   ELEMENT(ChapterName, 0, Label, TodayPanel, "", 2880, 1260, 1260, 390) \
   ELEMENT(ChapterName, 1, Label, TodayPanel, "", 2880, 1770, 1260, 390) \
@@ -28,6 +28,13 @@
   ELEMENT(ChapterName, 3, Label, TodayPanel, "", 2880, 2790, 1260, 390) \
   ELEMENT(ChapterName, 4, Label, TodayPanel, "", 2880, 3300, 1260, 390) \
   ELEMENT(ChapterName, 5, Label, TodayPanel, "", 2880, 3810, 1260, 390) \
+  ARRAY(ChapterTrack, PicturePanel) \
+  ELEMENT(ChapterTrack, 0, PicturePanel, TodayPanel, "", 240, 1365, 2580, 180) \
+  ELEMENT(ChapterTrack, 1, PicturePanel, TodayPanel, "", 240, 1875, 2580, 180) \
+  ELEMENT(ChapterTrack, 2, PicturePanel, TodayPanel, "", 240, 2385, 2580, 180) \
+  ELEMENT(ChapterTrack, 3, PicturePanel, TodayPanel, "", 240, 2895, 2580, 180) \
+  ELEMENT(ChapterTrack, 4, PicturePanel, TodayPanel, "", 240, 3405, 2580, 180) \
+  ELEMENT(ChapterTrack, 5, PicturePanel, TodayPanel, "", 240, 3915, 2580, 180) \
   ARRAY(ChapterBar, PicturePanel) \
   ELEMENT(ChapterBar, 0, PicturePanel, TodayPanel, "", 240, 1365, 2580, 180) \
   ELEMENT(ChapterBar, 1, PicturePanel, TodayPanel, "", 240, 1875, 2580, 180) \
