@@ -44,7 +44,8 @@ std::optional<int> runProgressCommand(int argc, char** argv) {
   }
   const ImportCounts& counts = std::get<ImportCounts>(imported);
   std::printf(
-      "hifz: imported from %s: %d readings, %d grades and %d passages' schedules new here\n",
+      "hifz: imported from %s what this machine lacked: readings %d, grades %d, "
+      "passage schedules %d\n",
       file.c_str(), counts.readings, counts.reviews, counts.cards);
   return 0;
 }
