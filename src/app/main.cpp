@@ -21,10 +21,12 @@
 #include "platform/desktop_sound.h"
 #include "platform/disk_file_system.h"
 #include "platform/pulse_mixer.h"
+#include "platform/pulse_take_player.h"
 #include "platform/qt_clock.h"
 #include "platform/pulse_microphone.h"
 #include "platform/qt_progress_files.h"
 #include "platform/qt_services.h"
+#include "platform/sndfile_take_files.h"
 #include "platform/sqlite_progress_store.h"
 #include "platform/stderr_diagnostics.h"
 #include "platform/system_wall_clock.h"
@@ -173,6 +175,8 @@ int main(int argc, char** argv) {
   hifz::QtProgressFiles progressFiles(hifz::practiceLogPath(), diagnostics);
   // The message is measured in the font it is drawn in, so the dialog fits it.
   hifz::PulseMicrophone microphone;
+  hifz::PulseTakePlayer takePlayer;
+  hifz::SndfileTakeFiles takeFiles(hifz::takesFolder());
   hifz::QtTextMeasure measure(hifz::msgFormFont());
 
   hifz::PageView page(*ruffle);
@@ -198,6 +202,8 @@ int main(int argc, char** argv) {
                                   .progressFiles = progressFiles},
                    makeSlot, folder);
                                   .microphone = microphone,
+                                  .takePlayer = takePlayer,
+                                  .takeFiles = takeFiles,
   hifz::MsgFormHolder msgForm(form, measure, HIFZ_WEBSITE);
   hifz::wireForm1(form, msgForm);
 

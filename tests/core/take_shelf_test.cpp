@@ -9,7 +9,8 @@ namespace hifz {
 namespace {
 
 Take takeOf(int verse, std::size_t samples) {
-  return Take{{114, verse}, std::vector<std::int16_t>(samples, 1), 16000, verse * 1000};
+  return Take{
+      {114, verse}, "verse.gif", std::vector<std::int16_t>(samples, 1), 16000, verse * 1000};
 }
 
 TEST(TakeShelf, EachVerseKeepsItsLastTake) {

@@ -21,7 +21,6 @@ using testing::kQuietRoom;
 using testing::kVoice;
 using testing::Load;
 using testing::MovieLength;
-using testing::squareWave;
 
 constexpr std::int64_t kTurnStart = 1500;
 // Five seconds on top of a verse of 37 frames: 5000 + 1480 ms.
@@ -33,7 +32,8 @@ class TurnListening : public testing::RecitationTest {
     RecitationTest::SetUp();
     // This listener takes the turn; the program's own is kept alive, idle,
     // as it stays one of the stop button's observers.
-    listener = std::make_shared<TurnListener>(form());
+    note = std::make_unique<TurnNote>(form());
+    listener = std::make_shared<TurnListener>(form(), *note);
     wired = {std::move(form()[form1::TurnBegins].onClick),
              std::move(form()[form1::TurnEnds].onClick)};
     form()[form1::TurnBegins].onClick = [this] { listener->turnBegins(); };
@@ -43,13 +43,8 @@ class TurnListening : public testing::RecitationTest {
     form()[form1::Repeat].setText("2");
   }
 
-  // Speaks into the microphone in blocks of 20 ms, as time passes.
   void speak(int ms, std::int16_t amplitude) {
-    const std::vector<std::int16_t> samples = squareWave(ms, amplitude);
-    for (std::size_t at = 0; at < samples.size(); at += 320) {
-      program.microphone.hear(std::span(samples).subspan(at, 320));
-      advance(20);
-    }
+    testing::speakInto(program.microphone, program.clock, ms, amplitude);
   }
   void untilTheTurn() {
     click("5");
@@ -59,6 +54,7 @@ class TurnListening : public testing::RecitationTest {
   const TakeShelf& takes() { return listener->takes(); }
   bool marked() { return form()[form1::RecordingMark].visible(); }
 
+  std::unique_ptr<TurnNote> note;
   std::shared_ptr<TurnListener> listener;
   std::pair<std::function<void()>, std::function<void()>> wired;
 };
@@ -127,6 +123,29 @@ TEST_F(TurnListening, EndWhenIStopEndsTheTurnAfterASecondAndAHalfOfQuiet) {
   const auto plays = std::count_if(loads.begin(), loads.end(),
                                    [](const Load& load) { return load.second == "5-1.gif"; });
   EXPECT_EQ(plays, 2) << "the early end started the next play once";
+}
+
+TEST_F(TurnListening, ATurnThatRanItsTimeWithoutVoiceSaysItHeardNothing) {
+  form()[form1::EndOnSilenceOption].click();
+  untilTheTurn();
+  speak(3000, kQuietRoom);
+  EXPECT_FALSE(form()[form1::TurnNote].visible());
+  advance(kTurnLength - 3000);
+  EXPECT_EQ(loads.back(), (Load{kTurnStart + kTurnLength, "5-1.gif"}));
+  EXPECT_TRUE(form()[form1::TurnNote].visible());
+  EXPECT_EQ(form()[form1::TurnNote].caption(), "لم أسمعك");
+  advance(2499);
+  EXPECT_TRUE(form()[form1::TurnNote].visible());
+  advance(1);
+  EXPECT_FALSE(form()[form1::TurnNote].visible());
+}
+
+TEST_F(TurnListening, AStoppedTurnSaysNothing) {
+  form()[form1::EndOnSilenceOption].click();
+  untilTheTurn();
+  speak(1000, kQuietRoom);
+  form()[form1::playing].click();
+  EXPECT_FALSE(form()[form1::TurnNote].visible());
 }
 
 TEST_F(TurnListening, WithoutAMicrophoneTheOptionsTurnOffSayingWhyOnce) {

@@ -24,6 +24,8 @@ TestProgram::TestProgram(std::string applicationFolder) {
                                           .progress = progress,
                                           .wallClock = wallClock,
                                           .microphone = microphone,
+                                          .takePlayer = takePlayer,
+                                          .takeFiles = takeFiles,
                                           .progressFiles = progressFiles},
                                  makeSlot, std::move(applicationFolder));
   form->window().setHandle(kMainWindowHandle);

@@ -10,6 +10,7 @@
 #include "fake_movie_slot.h"
 #include "fake_platform.h"
 #include "fake_progress.h"
+#include "fake_take_sound.h"
 #include "shell/form1.h"
 #include "virtual_clock.h"
 
@@ -48,6 +49,8 @@ class TestProgram {
   FakeProgressFiles progressFiles;
   VirtualWallClock wallClock{clock, kEpoch};
   FakeMicrophone microphone;
+  FakeTakePlayer takePlayer;
+  FakeTakeFiles takeFiles;
   FakeTextMeasure textMeasure;
   std::map<std::string, FakeMovieSlot*> slots;
   std::unique_ptr<Form1> form;

@@ -19,55 +19,19 @@ constexpr std::uint32_t kFragmentBytes = kMicrophoneRate / 10 * sizeof(std::int1
 
 PulseMicrophone::~PulseMicrophone() {
   stop();
-  disconnect();
-}
-
-std::optional<std::string> PulseMicrophone::connect() {
-  if (context_ && pa_context_get_state(context_) == PA_CONTEXT_READY) return std::nullopt;
-  disconnect();
-  loop_ = pa_threaded_mainloop_new();
-  if (!loop_ || pa_threaded_mainloop_start(loop_) < 0) {
-    disconnect();
-    return "no sound server";
-  }
-  pa_threaded_mainloop_lock(loop_);
-  context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "Hifz");
-  pa_context_set_state_callback(context_, onContextState, this);
-  bool ready = pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0;
-  const auto end = std::chrono::steady_clock::now() + kDeadline;
-  while (ready && pa_context_get_state(context_) != PA_CONTEXT_READY) {
-    ready = PA_CONTEXT_IS_GOOD(pa_context_get_state(context_)) &&
-            std::chrono::steady_clock::now() < end;
-    if (ready) pa_threaded_mainloop_wait(loop_);
-  }
-  pa_threaded_mainloop_unlock(loop_);
-  if (ready) return std::nullopt;
-  disconnect();
-  return "no sound server";
-}
-
-void PulseMicrophone::disconnect() {
-  if (loop_) pa_threaded_mainloop_stop(loop_);
-  if (stream_) dropStream();
-  if (context_) {
-    pa_context_set_state_callback(context_, nullptr, nullptr);
-    pa_context_disconnect(context_);
-    pa_context_unref(context_);
-    context_ = nullptr;
-  }
-  if (loop_) pa_threaded_mainloop_free(loop_);
-  loop_ = nullptr;
+  connection_.close();
 }
 
 std::optional<std::string> PulseMicrophone::start(Heard heard, Failed failed) {
   stop();
-  if (std::optional<std::string> why = connect()) return why;
+  if (std::optional<std::string> why = connection_.open()) return why;
+  pa_threaded_mainloop* loop = connection_.loop();
   heard_ = std::move(heard);
   failed_ = std::move(failed);
   ++listening_;
-  pa_threaded_mainloop_lock(loop_);
+  pa_threaded_mainloop_lock(loop);
   const pa_sample_spec spec{PA_SAMPLE_S16LE, kMicrophoneRate, 1};
-  stream_ = pa_stream_new(context_, "Learner's turn", &spec, nullptr);
+  stream_ = pa_stream_new(connection_.context(), "Learner's turn", &spec, nullptr);
   std::optional<std::string> why;
   if (!stream_) {
     why = "no stream";
@@ -86,20 +50,16 @@ std::optional<std::string> PulseMicrophone::start(Heard heard, Failed failed) {
             std::chrono::steady_clock::now() >= end)
           why = "no default source";
         else
-          pa_threaded_mainloop_wait(loop_);
+          pa_threaded_mainloop_wait(loop);
       }
     }
   }
-  pa_threaded_mainloop_unlock(loop_);
   if (why) {
     ++listening_;
-    if (stream_) {
-      pa_threaded_mainloop_lock(loop_);
-      dropStream();
-      pa_threaded_mainloop_unlock(loop_);
-    }
-    return why;
+    if (stream_) dropStream();
   }
+  pa_threaded_mainloop_unlock(loop);
+  if (why) return why;
   active_ = true;
   return std::nullopt;
 }
@@ -108,9 +68,9 @@ void PulseMicrophone::stop() {
   if (!active_) return;
   active_ = false;
   ++listening_;
-  pa_threaded_mainloop_lock(loop_);
+  pa_threaded_mainloop_lock(connection_.loop());
   dropStream();
-  pa_threaded_mainloop_unlock(loop_);
+  pa_threaded_mainloop_unlock(connection_.loop());
 }
 
 void PulseMicrophone::dropStream() {
@@ -150,7 +110,7 @@ void PulseMicrophone::onStreamRead(pa_stream* stream, std::size_t, void* self) {
 
 void PulseMicrophone::onStreamState(pa_stream* stream, void* self) {
   auto* microphone = static_cast<PulseMicrophone*>(self);
-  pa_threaded_mainloop_signal(microphone->loop_, 0);
+  pa_threaded_mainloop_signal(microphone->connection_.loop(), 0);
   const pa_stream_state_t state = pa_stream_get_state(stream);
   if (state != PA_STREAM_FAILED && state != PA_STREAM_TERMINATED) return;
   microphone->tell([microphone] {
@@ -161,7 +121,6 @@ void PulseMicrophone::onStreamState(pa_stream* stream, void* self) {
 
 void PulseMicrophone::onContextState(pa_context* context, void* self) {
   auto* microphone = static_cast<PulseMicrophone*>(self);
-  pa_threaded_mainloop_signal(microphone->loop_, 0);
   if (PA_CONTEXT_IS_GOOD(pa_context_get_state(context))) return;
   microphone->tell([microphone] {
     microphone->stop();

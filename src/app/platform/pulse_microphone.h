@@ -7,10 +7,9 @@
 #include <string>
 
 #include "platform/microphone.h"
+#include "platform/pulse_connection.h"
 
-struct pa_context;
 struct pa_stream;
-struct pa_threaded_mainloop;
 
 namespace hifz {
 
@@ -20,7 +19,7 @@ namespace hifz {
 /// is told once through `failed`; the next start() connects afresh.
 class PulseMicrophone final : public Microphone {
  public:
-  PulseMicrophone() = default;
+  PulseMicrophone() : connection_(onContextState, this) {}
   ~PulseMicrophone() override;
   PulseMicrophone(const PulseMicrophone&) = delete;
   PulseMicrophone& operator=(const PulseMicrophone&) = delete;
@@ -33,16 +32,13 @@ class PulseMicrophone final : public Microphone {
   static void onStreamState(pa_stream* stream, void* self);
   static void onContextState(pa_context* context, void* self);
 
-  std::optional<std::string> connect();
-  void disconnect();
   void dropStream();
   /// From the server's thread: runs `told` on the program's thread, unless
   /// the listening it belongs to has stopped by then.
   void tell(std::function<void()> told);
 
   QObject receiver_;
-  pa_threaded_mainloop* loop_ = nullptr;
-  pa_context* context_ = nullptr;
+  PulseConnection connection_;
   pa_stream* stream_ = nullptr;
   Heard heard_;
   Failed failed_;

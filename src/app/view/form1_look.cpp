@@ -43,10 +43,10 @@ struct Fill {
 
 // Panels are opaque: what lies behind them must not show through.
 constexpr Fill kFills[] = {
-    {"Picture8", "#082b27"},    {"Picture12", "#082b27"}, {"Picture10", "#ffffff"},
-    {"Picture6", "#e0e0e0"},    {"volstate", "#ffffff"},  {"Picture2", "#d4d0c8"},
-    {"Picture1", "#d4d0c8"},    {"Frame1", "#d4d0c8"},    {"VerseCover", "#0e3f38"},
-    {"TurnOptions", "#f6efd9"},
+    {"Picture8", "#082b27"},    {"Picture12", "#082b27"},  {"Picture10", "#ffffff"},
+    {"Picture6", "#e0e0e0"},    {"volstate", "#ffffff"},   {"Picture2", "#d4d0c8"},
+    {"Picture1", "#d4d0c8"},    {"Frame1", "#d4d0c8"},     {"VerseCover", "#0e3f38"},
+    {"TurnOptions", "#f6efd9"}, {"ListenBack", "#f6e7b0"}, {"KeepTake", "#f6e7b0"},
 };
 
 struct Font {
@@ -71,6 +71,9 @@ constexpr Font kFonts[] = {
     {"EndOnSilenceOption", kArabicFont, 11, true, "#0e3f38", "start"},
     {"TurnOptionsNote", kArabicFont, 8, false, "#8a1c1c", "start"},
     {"RecordingMark", kArabicFont, 16, true, "#d22b2b", "center"},
+    {"ListenBack", kArabicFont, 11, true, "#0e3f38", "center"},
+    {"KeepTake", kArabicFont, 11, true, "#0e3f38", "center"},
+    {"TurnNote", kArabicFont, 11, true, "#f6e7b0", "center"},
     {"TodayButton", kArabicFont, 9.75, true, "#f6e7b0", "center"},
     {"DayScale", kArabicFont, 9, false, "#0e3f38", "center"},
 };

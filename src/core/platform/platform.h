@@ -12,6 +12,7 @@
 #include "platform/settings_store.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
+#include "platform/take_sound.h"
 #include "platform/wall_clock.h"
 #include "platform/window_system.h"
 
@@ -33,6 +34,8 @@ struct Platform {
   ProgressStore& progress = noProgressStore();
   WallClock& wallClock = noWallClock();
   Microphone& microphone = noMicrophone();
+  TakePlayer& takePlayer = noTakePlayer();
+  TakeFiles& takeFiles = noTakeFiles();
   ProgressFiles& progressFiles = noProgressFiles();
 };
 

@@ -2,7 +2,9 @@
 
 #include <memory>
 
+#include "recitation/listen_back.h"
 #include "recitation/turn_listener.h"
+#include "recitation/turn_note.h"
 #include "shell/form1.h"
 
 namespace hifz {
@@ -18,12 +20,23 @@ void turnEnds(Form1& form, TurnListener& listener) {
   listener.turnEnds();
 }
 
+// What the turn's procedures share, for as long as the window has them.
+struct LearnersTurn {
+  explicit LearnersTurn(Form1& form)
+      : note(form), listener(form, note), back(form, listener.takes(), note) {}
+  TurnNote note;
+  TurnListener listener;
+  ListenBack back;
+};
+
 }  // namespace
 
 void wireLearnersTurn(Form1& form) {
-  const auto listener = std::make_shared<TurnListener>(form);
-  form[form1::TurnBegins].onClick = [&form, listener] { turnBegins(form, *listener); };
-  form[form1::TurnEnds].onClick = [&form, listener] { turnEnds(form, *listener); };
+  const auto turn = std::make_shared<LearnersTurn>(form);
+  form[form1::TurnBegins].onClick = [&form, turn] { turnBegins(form, turn->listener); };
+  form[form1::TurnEnds].onClick = [&form, turn] { turnEnds(form, turn->listener); };
+  form[form1::ListenBack].onClick = [turn] { turn->back.listen(); };
+  form[form1::KeepTake].onClick = [turn] { turn->back.keep(); };
 }
 
 }  // namespace hifz

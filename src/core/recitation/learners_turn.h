@@ -9,7 +9,8 @@ class Form1;
 /// (running it outside a turn does nothing). While the turn lasts, the
 /// verse's cover `VerseCover` hides the verse when `HideVerse` is on (the
 /// next play shows the verse again), and the turn is listened to as the
-/// options say (`TurnListener`).
+/// options say (`TurnListener`); its take can be heard and kept afterwards
+/// (`ListenBack`).
 void wireLearnersTurn(Form1& form);
 
 }  // namespace hifz

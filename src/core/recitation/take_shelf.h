@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <string>
 #include <vector>
 
 namespace hifz {
@@ -17,6 +18,8 @@ struct VerseKey {
 /// The learner's recitation of a verse in one turn, as 16-bit mono samples.
 struct Take {
   VerseKey verse;
+  /// The reciter's movie of the verse, to be heard after the take.
+  std::string moviePath;
   std::vector<std::int16_t> samples;
   int sampleRate = 0;
   /// When the turn began, in milliseconds since 1970 (UTC).

@@ -23,7 +23,9 @@ bool isOn(const Form1& form, ControlHandle<Form1, CheckBox> option) {
 
 }  // namespace
 
-TurnListener::TurnListener(Form1& form) : form_(form) { form[form1::playing].addObserver(this); }
+TurnListener::TurnListener(Form1& form, TurnNote& note) : form_(form), note_(note) {
+  form[form1::playing].addObserver(this);
+}
 
 void TurnListener::controlChanged(const Control& control, Property property) {
   if (property == Property::Visible && control.visible()) shelf_.clear();
@@ -34,6 +36,7 @@ void TurnListener::turnBegins() {
   if (!isOn(form_, form1::RecordTurn) && !isOn(form_, form1::EndOnSilence)) return;
   const ChapterRow* chapter = currentChapter(form_);
   verse_ = {chapter ? chapter->number : 0, verseOfMovie(form_.state().VerseFile)};
+  moviePath_ = form_.chapterFilePath(form_.state().VerseFile);
   began_ = form_.platform().wallClock.now();
   mostSamples_ = static_cast<std::size_t>((form_.countdown().length() + kSlackMs) * kSamplesPerMs);
   samples_.clear();
@@ -52,7 +55,10 @@ void TurnListener::turnBegins() {
 
 void TurnListener::turnEnds() {
   if (!listening_) return;
+  // The pause timer is still armed only when the turn ran its whole time.
+  const bool ranItsTime = form_[form1::Timer2].running();
   stopListening();
+  if (ranItsTime && isOn(form_, form1::EndOnSilence) && !voice_->spoke()) note_.show("لم أسمعك");
   keepTake();
 }
 
@@ -94,7 +100,11 @@ void TurnListener::keepTake() {
   const auto all = static_cast<std::int64_t>(samples_.size());
   const std::int64_t first = std::max<std::int64_t>(0, voice_->voiceStart() - kMarginSamples);
   const std::int64_t last = std::min(all, voice_->voiceEnd() + kMarginSamples);
-  Take take{verse_, {samples_.begin() + first, samples_.begin() + last}, kMicrophoneRate, began_};
+  Take take{verse_,
+            moviePath_,
+            {samples_.begin() + first, samples_.begin() + last},
+            kMicrophoneRate,
+            began_};
   shelf_.keep(std::move(take));
 }
 

@@ -9,6 +9,7 @@
 #include "controls/control.h"
 #include "platform/microphone.h"
 #include "recitation/take_shelf.h"
+#include "recitation/turn_note.h"
 #include "recitation/voice_detector.h"
 
 namespace hifz {
@@ -20,7 +21,8 @@ class Form1;
 /// `RecordingMark` shows beside the countdown, and the learner's voice, from
 /// where it begins to where it ends, is kept on the shelf as the verse's take
 /// when the turn ends. With `EndOnSilence`, the turn ends early once the
-/// learner spoke and then was quiet for 1.5 s. A microphone that cannot be
+/// learner spoke and then was quiet for 1.5 s; a turn that ran its time
+/// without voice ends with "لم أسمعك" in the turn's note. A microphone that cannot be
 /// heard, or stops being heard, turns both options off and says why, once in
 /// the options' note and once on the diagnostics; the turn then runs as if
 /// they had been off, and keeps no part of a take.
@@ -29,7 +31,7 @@ class TurnListener final : public ControlObserver {
   /// Takes of the reading going on: the last of each verse, ten minutes in all.
   static constexpr std::size_t kShelfSamples = 10 * 60 * kMicrophoneRate;
 
-  explicit TurnListener(Form1& form);
+  TurnListener(Form1& form, TurnNote& note);
   TurnListener(const TurnListener&) = delete;
   TurnListener& operator=(const TurnListener&) = delete;
 
@@ -48,12 +50,14 @@ class TurnListener final : public ControlObserver {
   void keepTake();
 
   Form1& form_;
+  TurnNote& note_;
   TakeShelf shelf_{kShelfSamples};
   bool listening_ = false;
   std::optional<VoiceDetector> voice_;
   std::vector<std::int16_t> samples_;
   std::size_t mostSamples_ = 0;
   VerseKey verse_;
+  std::string moviePath_;
   std::int64_t began_ = 0;
 };
 

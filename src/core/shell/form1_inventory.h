@@ -120,6 +120,11 @@ class Form1;
   \
   HIFZ_FORM1_TODAY_CONTROLS(CONTROL, ARRAY, ELEMENT) \
   \
+  /* After a recorded turn: hear it beside the reciter, keep it; a word on the turn. */ \
+  CONTROL(ListenBack, Label, Form1, "اسمعني", 9780, 8610, 1020, 360, kHidden, "تسجيلك ثم الآية") \
+  CONTROL(KeepTake, Label, Form1, "احفظ", 10890, 8610, 1020, 360, kHidden, "يحفظ آخر تسجيل لك") \
+  CONTROL(TurnNote, Label, Form1, "", 9780, 6780, 2100, 420, kHidden) \
+  \
   /* The working panel, right of the running window: variables and procedures. */ \
   CONTROL(Picture2, PicturePanel, Form1, "", 12165, 555, 3990, 7320, kHidden) \
   CONTROL(Picture1, PicturePanel, Picture2, "", 75, 4395, 1815, 2775) \
