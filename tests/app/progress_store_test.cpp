@@ -8,53 +8,24 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QVariant>
 #include <cstdlib>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/sqlite_progress_store.h"
+#include "practice_log_files.h"
 
 namespace hifz {
 namespace {
 
-struct Lines final : Diagnostics {
-  void report(const std::string& line) override { lines.push_back(line); }
-  std::vector<std::string> lines;
-};
+using testing::Lines;
+using testing::rawSql;
+using testing::rawValue;
 
 Reading reading(int n) {
   return {{114, 1 + n % 6, 6}, ReadingWay::RangeOnce, n, n % 3, 1'709'280'000'000 + n, 1000 + n};
-}
-
-// Runs SQL on a file of the test's own, outside the store.
-void rawSql(const QString& path, const QStringList& statements) {
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
-    db.setDatabaseName(path);
-    ASSERT_TRUE(db.open());
-    for (const QString& sql : statements) QSqlQuery(db).exec(sql);
-    db.close();
-  }
-  QSqlDatabase::removeDatabase("raw");
-}
-
-QString rawValue(const QString& path, const QString& sql) {
-  QString value;
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
-    db.setDatabaseName(path);
-    db.open();
-    QSqlQuery query(db);
-    if (query.exec(sql) && query.next()) value = query.value(0).toString();
-    db.close();
-  }
-  QSqlDatabase::removeDatabase("raw");
-  return value;
 }
 
 class ProgressStoreFile : public ::testing::Test {

@@ -4,22 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "platform/sqlite_progress_store.h"
+#include "practice_log_files.h"
 
 namespace hifz {
 namespace {
 
-struct Lines final : Diagnostics {
-  void report(const std::string& line) override { lines.push_back(line); }
-  std::vector<std::string> lines;
-};
+using testing::Lines;
+using testing::rawSql;
 
 Reading reading(int n) {
   return {{78, 1 + n % 5, 5}, ReadingWay::StepByStep, n, 1, 1'709'280'000'000 + n * 1000, 60'000};
@@ -34,18 +31,6 @@ Card card(std::int64_t reviewed) {
   kept.scheduledDays = 3;
   kept.reps = 2;
   return kept;
-}
-
-// Runs SQL on a file of the test's own, outside the program.
-void rawSql(const QString& path, const QStringList& statements) {
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "raw");
-    db.setDatabaseName(path);
-    ASSERT_TRUE(db.open());
-    for (const QString& sql : statements) ASSERT_TRUE(QSqlQuery(db).exec(sql)) << sql.toStdString();
-    db.close();
-  }
-  QSqlDatabase::removeDatabase("raw");
 }
 
 class ProgressTransfer : public ::testing::Test {
