@@ -87,6 +87,7 @@ TEST_F(WithDuePassages, ListsTodaysPassagesAndDrawsTheProgress) {
   EXPECT_EQ("الفلق", form()[form1::ChapterName[0]].caption());
   EXPECT_EQ("الناس", form()[form1::ChapterName[1]].caption());
   EXPECT_FALSE(form()[form1::ChapterName[2]].visible());
+  EXPECT_FALSE(form()[form1::NoChapterYet].visible());
   EXPECT_TRUE(form()[form1::ChapterTrack[1]].visible());
   EXPECT_FALSE(form()[form1::ChapterTrack[2]].visible());
   EXPECT_FLOAT_EQ(2580, form()[form1::ChapterBar[0]].width());
@@ -108,6 +109,7 @@ TEST_F(TodayPanelTest, SaysSoWhenThereIsNothingToDo) {
   EXPECT_EQ("لا مراجعة قريبة اليوم", entry(1).caption());
   EXPECT_EQ("لا مراجعة سابقة اليوم", entry(4).caption());
   EXPECT_FALSE(form()[form1::ChapterName[0]].visible());
+  EXPECT_TRUE(form()[form1::NoChapterYet].visible());
   EXPECT_EQ("لا تدريب في آخر ٣٠ يوماً", form()[form1::DayScale].caption());
   // An entry without a passage reads nothing.
   entry(1).click();

@@ -76,6 +76,7 @@ constexpr Font kFonts[] = {
     {"TurnNote", kArabicFont, 11, true, "#f6e7b0", "center"},
     {"TodayButton", kArabicFont, 9.75, true, "#f6e7b0", "center"},
     {"DayScale", kArabicFont, 9, false, "#0e3f38", "center"},
+    {"NoChapterYet", kArabicFont, 10.5, false, "#0e3f38", "center"},
 };
 // clang-format on
 

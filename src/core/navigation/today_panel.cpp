@@ -59,6 +59,7 @@ void showList(Form1& form, Entries& entries, const List& list, std::span<const D
 }
 
 void drawShares(Form1& form, std::vector<ChapterShare> shares) {
+  form[form1::NoChapterYet].setVisible(shares.empty());
   std::stable_sort(shares.begin(), shares.end(), [](const ChapterShare& a, const ChapterShare& b) {
     return a.versesLearned > b.versesLearned;
   });

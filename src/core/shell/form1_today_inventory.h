@@ -21,6 +21,7 @@
   ELEMENT(TodayEntry, 5, Label, TodayPanel, "", 4500, 4350, 3600, 390) \
   ELEMENT(TodayEntry, 6, Label, TodayPanel, "", 4500, 4800, 3600, 390) \
   /* Each chapter's share of verses learned: its name, and a bar growing leftwards on its track. */ \
+  CONTROL(NoChapterYet, Label, TodayPanel, "قيّم مقطعاً «جيدة» ليظهر هنا ما حفظت", 240, 1260, 3900, 390, kHidden) \
   ARRAY(ChapterName, Label) \
   ELEMENT(ChapterName, 0, Label, TodayPanel, "", 2880, 1260, 1260, 390) \
   ELEMENT(ChapterName, 1, Label, TodayPanel, "", 2880, 1770, 1260, 390) \
