@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QMessageBox>
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -17,13 +18,14 @@
 #include "movie/ruffle_package.h"
 #include "movie/web_movie_slot.h"
 #include "page_recovery.h"
+#include "page_renewal.h"
 #include "platform/app_folder.h"
 #include "platform/desktop_sound.h"
 #include "platform/disk_file_system.h"
+#include "platform/pulse_microphone.h"
 #include "platform/pulse_mixer.h"
 #include "platform/pulse_take_player.h"
 #include "platform/qt_clock.h"
-#include "platform/pulse_microphone.h"
 #include "platform/qt_progress_files.h"
 #include "platform/qt_services.h"
 #include "platform/sndfile_take_files.h"
@@ -172,11 +174,11 @@ int main(int argc, char** argv) {
   hifz::StderrDiagnostics diagnostics;
   hifz::SqliteProgressStore progress(hifz::practiceLogPath(), diagnostics);
   hifz::SystemWallClock wallClock;
-  hifz::QtProgressFiles progressFiles(hifz::practiceLogPath(), diagnostics);
-  // The message is measured in the font it is drawn in, so the dialog fits it.
   hifz::PulseMicrophone microphone;
   hifz::PulseTakePlayer takePlayer;
   hifz::SndfileTakeFiles takeFiles(hifz::takesFolder());
+  hifz::QtProgressFiles progressFiles(hifz::practiceLogPath(), diagnostics);
+  // The message is measured in the font it is drawn in, so the dialog fits it.
   hifz::QtTextMeasure measure(hifz::msgFormFont());
 
   hifz::PageView page(*ruffle);
@@ -199,11 +201,11 @@ int main(int argc, char** argv) {
                                   .diagnostics = diagnostics,
                                   .progress = progress,
                                   .wallClock = wallClock,
-                                  .progressFiles = progressFiles},
-                   makeSlot, folder);
                                   .microphone = microphone,
                                   .takePlayer = takePlayer,
                                   .takeFiles = takeFiles,
+                                  .progressFiles = progressFiles},
+                   makeSlot, folder);
   hifz::MsgFormHolder msgForm(form, measure, HIFZ_WEBSITE);
   hifz::wireForm1(form, msgForm);
 
@@ -230,6 +232,37 @@ int main(int argc, char** argv) {
         // After the close's own quit: this end is a failure.
         QCoreApplication::exit(1);
       });
+
+  // Ruffle keeps part of every movie played for as long as its page lives: a
+  // new page, unseen, once the old one has grown and the learner rests on a menu.
+  std::vector<int> framesBefore;
+  hifz::PageRenewal renewal(
+      page, hifz::PageRenewal::boundsFromEnvironment(),
+      {.quiet =
+           [&] {
+             return !hifz::readingGoesOn(form) &&
+                    std::all_of(movieSlots.begin(), movieSlots.end(),
+                                [](const auto* slot) { return slot->republishShowsTheSame(); });
+           },
+       .redraw =
+           [&] {
+             framesBefore.clear();
+             for (const hifz::WebMovieSlot* slot : movieSlots) {
+               framesBefore.push_back(slot->frameNum());
+             }
+             mirror.rebuild();
+             hifz::applyForm1Look(page);
+             for (hifz::WebMovieSlot* slot : movieSlots) slot->republish();
+           },
+       .caughtUp =
+           [&] {
+             for (std::size_t i = 0; i < movieSlots.size() && i < framesBefore.size(); ++i) {
+               if (movieSlots[i]->hasMovie() && !movieSlots[i]->reachedFrame(framesBefore[i])) {
+                 return false;
+               }
+             }
+             return true;
+           }});
 
   shown = &window;
 

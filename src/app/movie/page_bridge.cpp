@@ -110,6 +110,8 @@ void PageBridge::playMovie(const QString& id) { post({{"op", "play"}, {"id", id}
 
 void PageBridge::stopMovie(const QString& id) { post({{"op", "stop"}, {"id", id}}); }
 
+void PageBridge::askWhenDrawn() { post({{"op", "whenDrawn"}}); }
+
 void PageBridge::post(QJsonObject command) {
   pending_.append(std::move(command));
   if (!ready_ || flushPending_) return;
@@ -152,6 +154,8 @@ void PageBridge::handle(const QJsonObject& event) {
                QPointF(event["x"].toDouble(), event["y"].toDouble()));
   } else if (type == "edited") {
     emit textEdited(id, event["text"].toString());
+  } else if (type == "drawn") {
+    emit drawn();
   } else if (type == "loaded") {
     traceLoadStep("loaded", id, load,
                   QStringLiteral("queued=%1 fetch=%2 player=%3")

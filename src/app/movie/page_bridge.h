@@ -84,6 +84,9 @@ class PageBridge final : public QObject {
   void playMovie(const QString& id);
   /// Halts the player: its timelines and its sound.
   void stopMovie(const QString& id);
+  /// Asks the page to say, by drawn(), once the movies given so far have
+  /// loaded and their players have drawn.
+  void askWhenDrawn();
 
   /// From the page: a batch of events.
   Q_INVOKABLE void events(const QJsonArray& batch);
@@ -100,6 +103,7 @@ class PageBridge final : public QObject {
   /// The movie's root timeline no longer advances; it rests on `frame`.
   void timelineStopped(const QString& id, int load, int frame);
   void movieLoaded(const QString& id, int load);
+  void drawn();
   /// Ruffle could not load the movie; the slot shows nothing.
   void movieFailed(const QString& id, int load, const QString& message);
   /// Mouse input on an element other than a movie. `buttons` is a mask, 1 left,

@@ -58,13 +58,17 @@ PageView::PageView(const QDir& rufflePackage, QWidget* parent)
   settings.setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
   settings.setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
 
+  setContextMenuPolicy(Qt::NoContextMenu);
+  makePage();
+}
+
+void PageView::makePage() {
   const QUrl home = pageUrl("page/index.html");
   page_ = new GuardedPage(profile_, home, this);
   auto* channel = new QWebChannel(page_);
   channel->registerObject(QStringLiteral("bridge"), bridge_);
   page_->setWebChannel(channel);
   setPage(page_);
-  setContextMenuPolicy(Qt::NoContextMenu);
   connect(page_, &QWebEnginePage::renderProcessTerminated, this,
           // The window's page lives as long as the program: however its
           // process ended, even in good order, the page is gone.
@@ -81,6 +85,16 @@ PageView::PageView(const QDir& rufflePackage, QWidget* parent)
 }
 
 void PageView::reloadPage() { page_->load(pageUrl("page/index.html")); }
+
+// A new page in a process of its own: loading the old page again would keep
+// its process, and the memory it holds.
+void PageView::replacePage() {
+  bridge_->pageLost();
+  GuardedPage* old = page_;
+  disconnect(old, nullptr, this, nullptr);
+  makePage();
+  delete old;
+}
 
 // The page must go before its profile, and both before the view.
 PageView::~PageView() {

@@ -31,6 +31,9 @@ class PageView final : public QWebEngineView {
   PageBridge& bridge() { return *bridge_; }
   /// Loads the page afresh, empty; the bridge holds commands until it is ready.
   void reloadPage();
+  /// Replaces a page that still runs with a new, empty one in a new process;
+  /// commands not yet sent are dropped, and new ones wait for the new page.
+  void replacePage();
   /// Where the program publishes the bytes the page reads (movies, pictures).
   PageSchemeHandler& files() { return *files_; }
 
@@ -40,6 +43,8 @@ class PageView final : public QWebEngineView {
   void renderProcessLost(const QString& how);
 
  private:
+  void makePage();
+
   QWebEngineProfile* profile_;
   PageSchemeHandler* files_;
   PageBridge* bridge_;

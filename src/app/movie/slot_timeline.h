@@ -41,6 +41,7 @@ class SlotTimeline {
   void resume() { halted_ = false; }
 
   bool hasMovie() const { return hasMovie_; }
+  bool reportsFrames() const { return movie_.reportsFrames; }
   bool halted() const { return halted_; }
   /// True while the root timeline advances or is about to (a movie that has
   /// not yet shown its first frame).

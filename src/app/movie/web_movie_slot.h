@@ -39,6 +39,17 @@ class WebMovieSlot final : public MovieSlot {
   /// set: for a page that lost its players.
   void republish();
   bool isPlaying() const override { return toldToPlay_ && timeline_.isPlaying(); }
+  bool hasMovie() const { return !original_.empty(); }
+  /// The player has drawn `frame`, or a later one; a movie that reports no
+  /// frames counts as there.
+  bool reachedFrame(int frame) const {
+    return !timeline_.reportsFrames() || timeline_.frameNum() >= frame;
+  }
+  /// Giving the movie again brings back the picture shown now: the movie
+  /// starts by itself and comes to the same frame, or it shows its first.
+  bool republishShowsTheSame() const {
+    return !isPlaying() && (settings().startsByItself || timeline_.frameNum() <= 1);
+  }
   int frameNum() const override { return timeline_.frameNum(); }
 
  protected:

@@ -217,9 +217,11 @@ void stopButton(Form1& form) {
 
 }  // namespace
 
+// The stop button shows exactly while a reading plays or pauses.
+bool readingGoesOn(const Form1& form) { return form[form1::playing].visible(); }
+
 void stopAnyReading(Form1& form) {
-  // The stop button shows exactly while a reading plays or pauses.
-  if (form[form1::playing].visible()) stopButton(form);
+  if (readingGoesOn(form)) stopButton(form);
 }
 
 void wireSequencer(Form1& form, const std::shared_ptr<PollPeriod>& period,

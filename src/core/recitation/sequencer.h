@@ -25,4 +25,7 @@ void wireSequencer(Form1& form, const std::shared_ptr<PollPeriod>& period,
 /// does; nothing when none is. For a main display that lost its movie.
 void stopAnyReading(Form1& form);
 
+/// A reading plays or pauses (the learner's turn).
+bool readingGoesOn(const Form1& form);
+
 }  // namespace hifz

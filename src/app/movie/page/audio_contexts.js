@@ -9,6 +9,11 @@
 // player kept that loop, and every later player's, going while nothing
 // played. Its player was suspended first, with the end of its sound still
 // queued: the context plays that out, then closes.
+//
+// A recitation wants sound that holds more than sound that answers within
+// a few milliseconds: a context asks for the larger buffers of "playback",
+// so that a busy machine (a browser, an update beside the program) starves
+// it less often.
 "use strict";
 (() => {
   const NativeAudioContext = window.AudioContext;
@@ -41,7 +46,7 @@
   }
 
   function made(options) {
-    return closingAfterItsTail(new NativeAudioContext(options));
+    return closingAfterItsTail(new NativeAudioContext({ latencyHint: "playback", ...options }));
   }
 
   window.AudioContext = function AudioContext(options) {

@@ -6,6 +6,8 @@
   // id -> { node, kind, ...movie state }; "" is the window itself.
   const elements = new Map([["", { node: root, kind: "panel" }]]);
   const movies = new Set();
+  // Loads under way, so that the host can learn when all it gave are drawn.
+  const loadsInFlight = new Set();
   const ruffle = window.RufflePlayer.newest();
   let bridge = null;
   let outbox = [];
@@ -284,11 +286,13 @@
     const command = slot.pendingLoad;
     slot.pendingLoad = null;
     if (!command || slot.load !== command.load || elements.get(slot.id) !== slot) return;
-    loadMovie(slot, command).catch((error) => {
+    const loading = loadMovie(slot, command).catch((error) => {
       if (slot.load !== command.load) return;
       dropPlayer(slot);
       send({ type: "failed", id: slot.id, load: command.load, message: String(error) });
     });
+    loadsInFlight.add(loading);
+    loading.finally(() => loadsInFlight.delete(loading));
   }
 
   // A countdown: a ring over a disc that empties as the time passes, and its
@@ -455,6 +459,17 @@
       // then the verse); only the last load of the batch makes a player.
       if (!slot.pendingLoad) queueMicrotask(() => startPendingLoad(slot));
       slot.pendingLoad = command;
+    },
+    // Answers once every load given so far has ended and the players have
+    // drawn: a loaded player starts on the next display frame and draws on
+    // the one after. Loads start once their batch has run.
+    whenDrawn() {
+      setTimeout(async () => {
+        await Promise.allSettled([...loadsInFlight]);
+        const frame = () => new Promise((done) => frames.displayFrame(done));
+        for (let i = 0; i < 3; i += 1) await frame();
+        send({ type: "drawn" });
+      });
     },
     unload({ id }) {
       const slot = element(id);
