@@ -1,0 +1,169 @@
+#!/usr/bin/env bash
+# The learner's turn heard, on the sample content: repeat count 2, a pause of
+# 5 seconds, "record my turn" and "end when I stop" on. The learner's voice is
+# espeak-ng saying a verse, played into a null sink whose monitor is the
+# default source. Checked on the program's own null sink: the turn ends within
+# 2 s of the speech's end (the next play's sound, less its load time); after
+# the reading, "let me hear" sounds the take, as long as the speech within
+# 0.2 s, then the verse. A second reading with nothing said runs its whole
+# turn and says "I did not hear you". Run inside scripts/headless. Arguments:
+# the program, the content generator; with ARTIFACTS set to a folder, a
+# screenshot of the window after "let me hear" is kept there.
+set -euo pipefail
+program=$1
+make_content=$2
+
+# shellcheck source=program.sh
+source "$(dirname "$0")/program.sh"
+fail() {
+  echo "turn_heard: $*" >&2
+  cat "$work/program.log" >&2
+  exit 1
+}
+readonly rate=22050
+now() { date +%s.%N; }
+since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }'; }
+
+# The learner's microphone: what is played into "learner" is heard on its monitor.
+pactl load-module module-null-sink sink_name=learner >/dev/null
+pactl set-default-source learner.monitor
+# A microphone hears the room all the time: a quiet hiss, -60 dBFS, fills the
+# monitor between the words (a null sink's monitor gives nothing while
+# nothing plays).
+sox -n -r 16000 -c 1 -b 16 -e signed -t raw - synth 120 whitenoise vol 0.001 |
+  pacat --device=learner --format=s16le --rate=16000 --channels=1 &
+pids+=($!)
+espeak-ng -v ar -w "$work/speech.wav" "بسم الله الرحمن الرحيم"
+# The voice's own length: the recording without its quiet ends.
+sox "$work/speech.wav" "$work/voice.wav" silence 1 0.02 1% reverse silence 1 0.02 1% reverse
+spoken=$(soxi -D "$work/voice.wav")
+# Where the voice ends in the recording: without its trailing quiet only.
+sox "$work/speech.wav" "$work/lead_and_voice.wav" reverse silence 1 0.02 1% reverse
+voice_ends=$(soxi -D "$work/lead_and_voice.wav")
+
+mkdir "$work/app"
+cp "$program" "$work/app/"
+"$make_content" "$work/app" >/dev/null
+"$work/app/$(basename "$program")" 2>"$work/program.log" &
+pids+=($!)
+within 300 find_window || fail "the window did not appear"
+sleep 6 # the menus load
+
+click() {
+  xdotool mousemove --window "$window" "$1" "$2"
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.2
+  xdotool mouseup 1
+  sleep "$3"
+}
+click_control() { # container-left container-top left top width height wait
+  click $((($1 + $3 + $5 / 2) / 15)) $((($2 + $4 + $6 / 2) / 15)) "$7"
+}
+readonly options_panel="5475 4455" # Picture9
+readonly turn_options="3195 6345"  # TurnOptions
+
+click 513 456 2.5 # the first group
+click 508 376 3   # its first chapter
+click_control 0 0 6255 8520 840 360 1                # Image19: the options panel
+click_control $options_panel 1395 420 480 270 0.5    # Label9: 2 plays
+click_control $options_panel 1380 1635 300 300 0.5   # Image5(4): a pause of 5 seconds
+click_control $turn_options 90 570 2070 420 0.5      # record my turn
+click_control $turn_options 90 1050 2070 420 0.5     # end when I stop
+if [ -n "${ARTIFACTS:-}" ]; then
+  mkdir -p "$ARTIFACTS"
+  import -window "$window" "$ARTIFACTS/options.png"
+fi
+click_control $options_panel 630 3450 915 360 1      # Image18: close the panel
+
+parec --device=hifz_null.monitor --raw --format=s16le --rate=$rate --channels=1 \
+  --latency-msec=20 >"$work/heard.raw" &
+pids+=($!)
+for _ in $(seq 200); do [ -s "$work/heard.raw" ] && break; sleep 0.01; done
+recording=$(now)
+sleep 0.3
+
+# The countdown shows when its ring's colours (gold, and the dim track)
+# cover much of the reciting indicator's place, 68 x 65 pixels.
+ring_pixels() {
+  import -window "$window" -crop "68x65+$((10200 / 15))+$((5760 / 15))" +repage "$work/ring.png"
+  convert "$work/ring.png" ppm:- | tail -c $((68 * 65 * 3)) | od -An -v -tu1 -w3 | awk '
+    {
+      gold = ($1 - 201) ^ 2 + ($2 - 166) ^ 2 + ($3 - 70) ^ 2 < 900
+      track = ($1 - 59) ^ 2 + ($2 - 106) ^ 2 + ($3 - 95) ^ 2 < 900
+      if (gold || track) n++
+    }
+    END { print n + 0 }'
+}
+turn_shows() { [ "$(ring_pixels)" -ge 600 ]; }
+
+clicked=$(since "$recording")
+click 516 186 0 # verse 1
+within 100 turn_shows || fail "the turn did not begin"
+sleep 0.5
+speech_start=$(since "$recording")
+paplay --device=learner "$work/speech.wav"
+speech_end=$(awk -v s="$speech_start" -v d="$voice_ends" 'BEGIN { printf "%.3f", s + d }')
+sleep 6 # the second play, and the reading ends
+click_control 0 0 9780 8610 1020 360 0 # ListenBack: let me hear
+sleep 1
+if [ -n "${ARTIFACTS:-}" ]; then import -window "$window" "$ARTIFACTS/listening.png"; fi
+sleep 6
+click_control 0 0 10890 8610 1020 360 1 # KeepTake: keep
+kill "${pids[2]}"
+wait "${pids[2]}" 2>/dev/null || true
+
+# The recording in 10 ms blocks: "V" the verse's 525 Hz tone, "S" any other
+# loud sound (the take, the beep), "-" quiet.
+sox -t raw -r $rate -e signed -b 16 -c 1 "$work/heard.raw" -t dat - |
+  awk -v block=$((rate / 100)) '
+    /^;/ { next }
+    {
+      v = $2; sum += v * v
+      if (n > 0 && (v < 0) != (last < 0)) cross++
+      last = v; n++
+    }
+    n == block {
+      rms = sqrt(sum / n) * 32768; pitch = cross / 2 * 100
+      kind = rms < 100 ? "-" : (pitch > 495 && pitch < 555 ? "V" : "S")
+      printf "%.2f %s\n", t, kind
+      t += 0.01; n = 0; sum = 0; cross = 0
+    }' >"$work/blocks"
+# Runs of each kind, joined over gaps of up to 0.4 s, longer than 0.3 s.
+for kind in V S; do
+  awk -v kind=$kind '
+    $2 != kind { next }
+    { if (start != "" && $1 - end <= 0.4) { end = $1 + 0.01; next }
+      if (start != "") print kind, start, end
+      start = $1; end = $1 + 0.01 }
+    END { if (start != "") print kind, start, end }' "$work/blocks"
+done | awk '$3 - $2 > 0.3' | sort -k2 -n >"$work/runs"
+echo "spoken: ${spoken} s of voice, from ${speech_start} s to ${speech_end} s; verse clicked at ${clicked} s"
+echo "heard (kind, start, end in seconds from the recording's start):"
+sed 's/^/  /' "$work/runs"
+
+verses=$(awk '$1 == "V"' "$work/runs")
+[ "$(echo "$verses" | wc -l)" -ge 3 ] || fail "the verse was not heard twice and then after the take"
+load=$(echo "$verses" | awk -v c="$clicked" 'NR == 1 { printf "%.3f", $2 - c }')
+second=$(echo "$verses" | awk 'NR == 2 { print $2 }')
+# The next play's sound follows the turn's end by its load, which for the
+# verse just heard is a few hundredths of a second: counted in the turn.
+ended=$(awk -v s="$second" -v e="$speech_end" 'BEGIN { printf "%.2f", s - e }')
+echo "the next play sounded ${ended} s after the voice ended (the first play loaded in ${load} s)"
+awk -v x="$ended" 'BEGIN { exit !(x <= 2.0) }' || fail "the turn did not end within 2 s of the speech"
+
+take=$(awk -v after="$second" '$1 == "S" && $2 > after + 1 { print; exit }' "$work/runs")
+[ -n "$take" ] || fail "the take was not heard"
+take_length=$(echo "$take" | awk '{ printf "%.2f", $3 - $2 }')
+if [ -n "${ARTIFACTS:-}" ]; then cp "$work/heard.raw" "$work/blocks" "$ARTIFACTS/"; cp "$XDG_DATA_HOME"/hifz/takes/*.flac "$ARTIFACTS/" 2>/dev/null || true; fi
+echo "the take: ${take_length} s against ${spoken} s spoken"
+awk -v t="$take_length" -v s="$spoken" 'BEGIN { d = t - s; if (d < 0) d = -d; exit !(d <= 0.2) }' ||
+  fail "the take is not as long as the speech"
+take_end=$(echo "$take" | awk '{ print $3 }')
+echo "$verses" | awk -v e="$take_end" '$2 >= e - 0.2 && $2 < e + 1.5 { found = 1 } END { exit !found }' ||
+  fail "the verse did not follow the take"
+kept=$(find "$XDG_DATA_HOME/hifz/takes" -name '114-001-*.flac' 2>/dev/null | head -n1)
+[ -n "$kept" ] || fail "the take was not kept as a file"
+kept_length=$(soxi -D "$kept")
+echo "kept: $(basename "$kept"), ${kept_length} s"
+echo "turn_heard: the turn ended when the learner stopped; the take and then the verse were heard"
