@@ -34,6 +34,7 @@
 #include "platform/system_wall_clock.h"
 #include "platform/user_settings.h"
 #include "platform/xrandr_display.h"
+#include "practice_log_notice.h"
 #include "progress_command.h"
 #include "quit_signals.h"
 #include "recitation/sequencer.h"
@@ -271,6 +272,12 @@ int main(int argc, char** argv) {
   // would not know it was asked to end.
   if (const auto signal = quitSignals.received()) return hifz::QuitSignals::exitStatus(*signal);
   window.show();
-  hifz::tellAboutSampleContent(folder, msgForm, userSettings);
+  // One dialog at a time: a practice log in trouble comes first.
+  bool toldOfLog = false;
+  progress.whenTroubled([&msgForm, &toldOfLog](hifz::LogTrouble trouble) {
+    toldOfLog = true;
+    hifz::tellAboutPracticeLog(msgForm, trouble);
+  });
+  if (!toldOfLog) hifz::tellAboutSampleContent(folder, msgForm, userSettings);
   return QApplication::exec();
 }

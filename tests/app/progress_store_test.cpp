@@ -79,6 +79,10 @@ TEST_P(ProgressStoreSetAside, MovesTheFileAsideAndStartsANewLog) {
   store.log(reading(7));
   EXPECT_EQ(std::vector<Reading>{reading(7)}, store.readings());
   EXPECT_EQ(latest(), store.version());
+  // The learner is told once, when the window can tell.
+  std::vector<LogTrouble> told;
+  store.whenTroubled([&told](LogTrouble trouble) { told.push_back(trouble); });
+  EXPECT_EQ(std::vector<LogTrouble>{LogTrouble::SetAside}, told);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -243,6 +247,9 @@ TEST_F(ProgressStoreFile, AReadOnlyFolderIsToldOnceAndReadingsGoOn) {
 // is lost, told once, and the program goes on.
 TEST_F(ProgressStoreFile, AFullDiskIsToldOnceAndReadingsGoOn) {
   SqliteProgressStore store(file(), diagnostics);
+  std::vector<LogTrouble> told;
+  store.whenTroubled([&told](LogTrouble trouble) { told.push_back(trouble); });
+  EXPECT_TRUE(told.empty());
   signal(SIGXFSZ, SIG_IGN);
   rlimit before{};
   getrlimit(RLIMIT_FSIZE, &before);
@@ -253,6 +260,7 @@ TEST_F(ProgressStoreFile, AFullDiskIsToldOnceAndReadingsGoOn) {
   store.log(reading(2));
   setrlimit(RLIMIT_FSIZE, &before);
   EXPECT_EQ(1u, diagnostics.lines.size());
+  EXPECT_EQ(std::vector<LogTrouble>{LogTrouble::NotKept}, told);
   EXPECT_TRUE(store.readings().empty());
   store.log(reading(3));
   EXPECT_EQ(std::vector<Reading>{reading(3)}, store.readings());

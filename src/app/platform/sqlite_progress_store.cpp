@@ -11,6 +11,7 @@
 #include <array>
 #include <atomic>
 #include <optional>
+#include <utility>
 
 namespace hifz {
 namespace {
@@ -170,6 +171,7 @@ void SqliteProgressStore::setAside(const std::string& why) {
     if (QFileInfo::exists(path_ + suffix)) QFile::rename(path_ + suffix, aside + suffix);
   diagnostics_.report("the practice log " + path_.toStdString() + " is set aside as " +
                       aside.toStdString() + ", as " + why + "; a new one starts");
+  troubled(LogTrouble::SetAside);
 }
 
 void SqliteProgressStore::failed(const std::string& what, const QString& why) {
@@ -177,6 +179,23 @@ void SqliteProgressStore::failed(const std::string& what, const QString& why) {
   told_ = true;
   diagnostics_.report("the practice log " + path_.toStdString() + " cannot be " + what + " (" +
                       why.toStdString() + "); readings are not kept");
+  troubled(LogTrouble::NotKept);
+}
+
+void SqliteProgressStore::troubled(LogTrouble trouble) {
+  if (!trouble_) trouble_ = trouble;
+  if (tell_ && !learnerTold_) {
+    learnerTold_ = true;
+    tell_(trouble);
+  }
+}
+
+void SqliteProgressStore::whenTroubled(std::function<void(LogTrouble)> tell) {
+  tell_ = std::move(tell);
+  if (trouble_ && !learnerTold_) {
+    learnerTold_ = true;
+    tell_(*trouble_);
+  }
 }
 
 void SqliteProgressStore::log(const Reading& reading) {

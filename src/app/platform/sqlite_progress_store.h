@@ -26,6 +26,9 @@ struct SchemaStep {
   std::vector<QString> statements;
 };
 
+/// What befell the practice log, for the learner to be told.
+enum class LogTrouble { SetAside, NotKept };
+
 /// The program's schema, step by step from an empty database.
 const std::vector<SchemaStep>& progressSchema();
 
@@ -54,17 +57,24 @@ class SqliteProgressStore final : public ProgressStore {
   std::vector<Reading> readings() const;
   /// The log's schema version; 0 when it is not open.
   int version() const;
+  /// Calls `tell` once: at once for a trouble already met (at the start), or
+  /// at the first one met later.
+  void whenTroubled(std::function<void(LogTrouble)> tell);
 
  private:
   bool open(const std::vector<SchemaStep>& schema);
   void setAside(const std::string& why);
   void failed(const std::string& what, const QString& why);
+  void troubled(LogTrouble trouble);
 
   QString path_;
   QString connection_;
   Diagnostics& diagnostics_;
   bool open_ = false;
   bool told_ = false;
+  std::optional<LogTrouble> trouble_;
+  std::function<void(LogTrouble)> tell_;
+  bool learnerTold_ = false;
 };
 
 }  // namespace hifz
