@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
 """Prints what the program's page holds, through WebEngine's DevTools port
-(the program started with QTWEBENGINE_REMOTE_DEBUGGING=<port>): the
-JavaScript heap in use, the WebAssembly memories alive and their size, the
-sound contexts alive and the players in the page, as
-"heap-MB wasm-count wasm-MB contexts players". Argument: the port."""
+(the program started with QTWEBENGINE_REMOTE_DEBUGGING=<port>): V8's own
+heap in use (performance.memory counts the WebAssembly memories in it too),
+the WebAssembly memories alive and their size, the sound contexts open and
+those alive in all (Ruffle keeps every context it made, closed, with its
+player's sound mixer), and the players in the page, as
+"heap-MB wasm-count wasm-MB contexts-open contexts-alive players".
+Argument: the port."""
 import base64
 import json
 import os
@@ -97,15 +100,15 @@ def main():
     page = next(t for t in targets if t.get("type") == "page")
     tools = DevTools(page["webSocketDebuggerUrl"])
     tools.call("HeapProfiler.collectGarbage")
-    heap = tools.value("performance.memory.usedJSHeapSize")
+    heap = tools.call("Runtime.getHeapUsage")["usedSize"]
     wasm = tools.instances("WebAssembly.Memory.prototype",
                            "function () { return [this.length,"
                            " this.reduce((s, m) => s + m.buffer.byteLength, 0)]; }")
     contexts = tools.instances("AudioContext.prototype",
-                               "function () { return this.filter((c) => c.state !== 'closed')"
-                               ".length; }")
+                               "function () { return [this.filter((c) => c.state !== 'closed')"
+                               ".length, this.length]; }")
     players = tools.value("document.querySelectorAll('ruffle-player').length")
-    print(f"{heap / 2**20:.1f} {wasm[0]} {wasm[1] / 2**20:.1f} {contexts} {players}")
+    print(f"{heap / 2**20:.1f} {wasm[0]} {wasm[1] / 2**20:.1f} {contexts[0]} {contexts[1]} {players}")
 
 
 if __name__ == "__main__":

@@ -34,6 +34,12 @@
       };
       return source;
     };
+    // Ruffle may still ask a context it gave up to resume or suspend: a
+    // closed one stays closed, without an error in the log.
+    for (const name of ["resume", "suspend"]) {
+      const native = context[name].bind(context);
+      context[name] = () => (context.state === "closed" ? Promise.resolve() : native());
+    }
     const close = context.close.bind(context);
     context.close = () => {
       const tail = Math.min(kLongestTail, queuedUntil - context.currentTime);
