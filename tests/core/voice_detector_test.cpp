@@ -63,6 +63,14 @@ TEST(VoiceDetector, VoiceIsWhatRisesWellAboveTheTurnsOwnQuiet) {
        500,
        1500,
        true},
+      // Speaking at once: the pauses between the words give the floor, and the
+      // voice counts from the end of the turn's first 300 ms.
+      {"speaking at once",
+       {{1000, kVoice}, {400, kQuietRoom}, {1000, kVoice}, {1500, kQuietRoom}},
+       true,
+       300,
+       2400,
+       true},
       // The beep over the turn's first frames does not raise the floor.
       {"the beep at the start",
        {{200, kVoice}, {300, kQuietRoom}, {1000, kVoice}},

@@ -5,8 +5,8 @@
 # default source. Checked on the program's own null sink: the turn ends within
 # 2 s of the speech's end (the next play's sound, less its load time); after
 # the reading, "let me hear" sounds the take, as long as the speech within
-# 0.2 s, then the verse. A second reading with nothing said runs its whole
-# turn and says "I did not hear you". Run inside scripts/headless. Arguments:
+# 0.2 s, then the verse; "keep" writes the take as a file. A second reading
+# with nothing said runs its whole turn and says "I did not hear you". Run inside scripts/headless. Arguments:
 # the program, the content generator; with ARTIFACTS set to a folder, a
 # screenshot of the window after "let me hear" is kept there.
 set -euo pipefail
@@ -37,9 +37,7 @@ espeak-ng -v ar -w "$work/speech.wav" "بسم الله الرحمن الرحيم
 # The voice's own length: the recording without its quiet ends.
 sox "$work/speech.wav" "$work/voice.wav" silence 1 0.02 1% reverse silence 1 0.02 1% reverse
 spoken=$(soxi -D "$work/voice.wav")
-# Where the voice ends in the recording: without its trailing quiet only.
-sox "$work/speech.wav" "$work/lead_and_voice.wav" reverse silence 1 0.02 1% reverse
-voice_ends=$(soxi -D "$work/lead_and_voice.wav")
+
 
 mkdir "$work/app"
 cp "$program" "$work/app/"
@@ -76,6 +74,12 @@ if [ -n "${ARTIFACTS:-}" ]; then
 fi
 click_control $options_panel 630 3450 915 360 1      # Image18: close the panel
 
+# What the microphone hears is recorded too, to tell when the voice ended.
+parec --device=learner.monitor --raw --format=s16le --rate=$rate --channels=1 \
+  --latency-msec=20 >"$work/mic.raw" &
+pids+=($!)
+for _ in $(seq 200); do [ -s "$work/mic.raw" ] && break; sleep 0.01; done
+mic_recording=$(now)
 parec --device=hifz_null.monitor --raw --format=s16le --rate=$rate --channels=1 \
   --latency-msec=20 >"$work/heard.raw" &
 pids+=($!)
@@ -101,17 +105,16 @@ clicked=$(since "$recording")
 click 516 186 0 # verse 1
 within 100 turn_shows || fail "the turn did not begin"
 sleep 0.5
-speech_start=$(since "$recording")
 paplay --device=learner "$work/speech.wav"
-speech_end=$(awk -v s="$speech_start" -v d="$voice_ends" 'BEGIN { printf "%.3f", s + d }')
+
 sleep 6 # the second play, and the reading ends
 click_control 0 0 9780 8610 1020 360 0 # ListenBack: let me hear
 sleep 1
 if [ -n "${ARTIFACTS:-}" ]; then import -window "$window" "$ARTIFACTS/listening.png"; fi
 sleep 6
 click_control 0 0 10890 8610 1020 360 1 # KeepTake: keep
-kill "${pids[2]}"
-wait "${pids[2]}" 2>/dev/null || true
+kill "${pids[2]}" "${pids[3]}"
+wait "${pids[2]}" "${pids[3]}" 2>/dev/null || true
 
 # The recording in 10 ms blocks: "V" the verse's 525 Hz tone, "S" any other
 # loud sound (the take, the beep), "-" quiet.
@@ -138,7 +141,15 @@ for kind in V S; do
       start = $1; end = $1 + 0.01 }
     END { if (start != "") print kind, start, end }' "$work/blocks"
 done | awk '$3 - $2 > 0.3' | sort -k2 -n >"$work/runs"
-echo "spoken: ${spoken} s of voice, from ${speech_start} s to ${speech_end} s; verse clicked at ${clicked} s"
+# The voice's end as the microphone heard it: its last 10 ms block well above
+# the hiss, on the program's recording's clock.
+speech_end=$(sox -t raw -r $rate -e signed -b 16 -c 1 "$work/mic.raw" -t dat - |
+  awk -v block=$((rate / 100)) -v offset="$(awk -v m="$mic_recording" -v r="$recording" 'BEGIN { print r - m }')" '
+    /^;/ { next }
+    { sum += $2 * $2; n++ }
+    n == block { if (sqrt(sum / n) * 32768 > 300) last = t + 0.01; t += 0.01; n = 0; sum = 0 }
+    END { printf "%.2f", last - offset }')
+echo "spoken: ${spoken} s of voice, ending at ${speech_end} s; verse clicked at ${clicked} s"
 echo "heard (kind, start, end in seconds from the recording's start):"
 sed 's/^/  /' "$work/runs"
 
@@ -152,18 +163,55 @@ ended=$(awk -v s="$second" -v e="$speech_end" 'BEGIN { printf "%.2f", s - e }')
 echo "the next play sounded ${ended} s after the voice ended (the first play loaded in ${load} s)"
 awk -v x="$ended" 'BEGIN { exit !(x <= 2.0) }' || fail "the turn did not end within 2 s of the speech"
 
-take=$(awk -v after="$second" '$1 == "S" && $2 > after + 1 { print; exit }' "$work/runs")
-[ -n "$take" ] || fail "the take was not heard"
-take_length=$(echo "$take" | awk '{ printf "%.2f", $3 - $2 }')
-if [ -n "${ARTIFACTS:-}" ]; then cp "$work/heard.raw" "$work/blocks" "$ARTIFACTS/"; cp "$XDG_DATA_HOME"/hifz/takes/*.flac "$ARTIFACTS/" 2>/dev/null || true; fi
-echo "the take: ${take_length} s against ${spoken} s spoken"
-awk -v t="$take_length" -v s="$spoken" 'BEGIN { d = t - s; if (d < 0) d = -d; exit !(d <= 0.2) }' ||
-  fail "the take is not as long as the speech"
-take_end=$(echo "$take" | awk '{ print $3 }')
-echo "$verses" | awk -v e="$take_end" '$2 >= e - 0.2 && $2 < e + 1.5 { found = 1 } END { exit !found }' ||
+# "Let me hear": the take's sound, the loud blocks from a second after the
+# reading to the verse heard once more, then that verse.
+second_end=$(echo "$verses" | awk 'NR == 2 { print $3 }')
+# The verse is the last sound heard (parts of the voice have the tone's pitch).
+again=$(echo "$verses" | awk -v e="$second_end" '$2 > e + 2 && $3 - $2 > 1 { last = $0 } END { print last }')
+[ -n "$again" ] || fail "the verse was not heard after the take"
+again_start=$(echo "$again" | awk '{ print $2 }')
+take_span=$(awk -v from="$second_end" -v to="$again_start" '
+  $2 != "-" && $1 > from + 1 && $1 < to { if (first == "") first = $1; last = $1 + 0.01 }
+  END { if (first != "") printf "%.2f %.2f", first, last }' "$work/blocks")
+[ -n "$take_span" ] || fail "the take was not heard"
+read -r take_start take_end <<<"$take_span"
+heard_take=$(awk -v a="$take_start" -v b="$take_end" 'BEGIN { printf "%.2f", b - a }')
+echo "the take sounded for ${heard_take} s from ${take_start} s; the verse followed at ${again_start} s"
+awk -v e="$take_end" -v v="$again_start" 'BEGIN { exit !(v >= e - 0.2 && v < e + 1.5) }' ||
   fail "the verse did not follow the take"
 kept=$(find "$XDG_DATA_HOME/hifz/takes" -name '114-001-*.flac' 2>/dev/null | head -n1)
 [ -n "$kept" ] || fail "the take was not kept as a file"
-kept_length=$(soxi -D "$kept")
-echo "kept: $(basename "$kept"), ${kept_length} s"
-echo "turn_heard: the turn ended when the learner stopped; the take and then the verse were heard"
+sox "$kept" "$work/kept_voice.wav" silence 1 0.02 1% reverse silence 1 0.02 1% reverse
+take_length=$(soxi -D "$work/kept_voice.wav")
+echo "kept: $(basename "$kept"), $(soxi -D "$kept") s; its voice ${take_length} s against ${spoken} s spoken"
+awk -v t="$take_length" -v s="$spoken" 'BEGIN { d = t - s; if (d < 0) d = -d; exit !(d <= 0.2) }' ||
+  fail "the take's voice is not as long as the speech"
+awk -v h="$heard_take" -v t="$take_length" 'BEGIN { d = h - t; if (d < 0) d = -d; exit !(d <= 0.3) }' ||
+  fail "the take heard is not the take kept"
+
+# Again, with nothing said: the turn runs its whole time, and "I did not hear
+# you" shows under the countdown as the next play begins.
+note_pixels() {
+  import -window "$window" -crop "140x28+$((9780 / 15))+$((6780 / 15))" +repage "$work/note.png"
+  convert "$work/note.png" ppm:- | tail -c $((140 * 28 * 3)) | od -An -v -tu1 -w3 |
+    awk '($1 - 246) ^ 2 + ($2 - 231) ^ 2 + ($3 - 176) ^ 2 < 1600 { n++ } END { print n + 0 }'
+}
+click 516 186 0 # verse 1
+silent_start=$(now)
+within 100 turn_shows || fail "the second reading's turn did not begin"
+before=$(note_pixels)
+note_seen=
+while awk -v s="$(since "$silent_start")" 'BEGIN { exit !(s < 14) }'; do
+  if [ "$(note_pixels)" -ge 40 ]; then
+    note_seen=$(since "$silent_start")
+    break
+  fi
+  sleep 0.1
+done
+[ -n "$note_seen" ] || fail "\"I did not hear you\" did not show after a silent turn"
+echo "after a silent turn, \"I did not hear you\" showed ${note_seen} s after the click" \
+  "(${before} of its pixels during the turn)"
+[ "$before" -lt 40 ] || fail "the word showed during the turn"
+awk -v t="$note_seen" 'BEGIN { exit !(t > 7.5) }' || fail "the word showed before the turn's time was up"
+echo "turn_heard: the turn ended when the learner stopped; the take and then the verse were heard;" \
+  "a silent turn ran its time and said so"

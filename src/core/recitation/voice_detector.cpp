@@ -27,32 +27,41 @@ void VoiceDetector::hear(std::span<const std::int16_t> samples) {
 
 void VoiceDetector::frameDone() {
   const double meanSquare = frameEnergy_ / frameLength_;
-  const float level = meanSquare > 0
-                          ? std::max(kSilence, static_cast<float>(10 * std::log10(meanSquare)))
-                          : kSilence;
+  levels_.push_back(meanSquare > 0
+                        ? std::max(kSilence, static_cast<float>(10 * std::log10(meanSquare)))
+                        : kSilence);
   frameEnergy_ = 0;
   frameFill_ = 0;
-  levels_.push_back(level);
-  const auto frames = static_cast<std::int64_t>(levels_.size());
+  const auto frames = static_cast<int>(levels_.size());
   if (frames < kFloorFrames) return;
-  if (frames == kFloorFrames) threshold_ = threshold();
-  if (level < threshold_) return;
-  if (voiceFrames_ == 0) firstVoice_ = (frames - 1) * frameLength_;
-  ++voiceFrames_;
-  lastVoiceEnd_ = frames * frameLength_;
+  if (frames == kFloorFrames || (frames - kFloorFrames) % kFloorEvery == 0) {
+    measureFloor();
+    return;
+  }
+  countVoice(levels_.size() - 1);
 }
 
-float VoiceDetector::threshold() {
-  std::vector<float> floor(levels_.begin(), levels_.end());
-  const auto quiet = floor.begin() + kFloorFrames / 5;
-  std::nth_element(floor.begin(), quiet, floor.end());
-  return std::max(*quiet + kAboveFloor, kQuietestVoice);
+// The floor is taken again over every frame so far, and the voice counted
+// afresh against it.
+void VoiceDetector::measureFloor() {
+  std::vector<float> sorted(levels_);
+  const auto quiet = sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 10);
+  std::nth_element(sorted.begin(), quiet, sorted.end());
+  threshold_ = std::max(*quiet + kAboveFloor, kQuietestVoice);
+  voiceFrames_ = 0;
+  for (std::size_t frame = kFloorFrames; frame < levels_.size(); ++frame) countVoice(frame);
+}
+
+void VoiceDetector::countVoice(std::size_t frame) {
+  if (levels_[frame] < threshold_) return;
+  if (voiceFrames_ == 0) firstVoice_ = static_cast<std::int64_t>(frame);
+  ++voiceFrames_;
+  lastVoice_ = static_cast<std::int64_t>(frame) + 1;
 }
 
 bool VoiceDetector::stoppedSpeaking() const {
   if (!spoke()) return false;
-  const auto heard = static_cast<std::int64_t>(levels_.size()) * frameLength_;
-  return heard - lastVoiceEnd_ >= static_cast<std::int64_t>(kQuietFrames) * frameLength_;
+  return static_cast<std::int64_t>(levels_.size()) - lastVoice_ >= kQuietFrames;
 }
 
 }  // namespace hifz
