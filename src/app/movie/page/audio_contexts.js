@@ -9,11 +9,6 @@
 // player kept that loop, and every later player's, going while nothing
 // played. Its player was suspended first, with the end of its sound still
 // queued: the context plays that out, then closes.
-//
-// A recitation wants sound that holds more than sound that answers within
-// a few milliseconds: a context asks for the larger buffers of "playback",
-// so that a busy machine (a browser, an update beside the program) starves
-// it less often.
 "use strict";
 (() => {
   const NativeAudioContext = window.AudioContext;
@@ -52,7 +47,7 @@
   }
 
   function made(options) {
-    return closingAfterItsTail(new NativeAudioContext({ latencyHint: "playback", ...options }));
+    return closingAfterItsTail(new NativeAudioContext(options));
   }
 
   window.AudioContext = function AudioContext(options) {
