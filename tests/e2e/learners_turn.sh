@@ -30,11 +30,9 @@ keep() {
 
 readonly poll=0.5   # the poll period, seconds
 readonly pause=2    # the chosen seconds
-readonly rate=22050 # of the recording
 # The page sees a movie's end up to 0.2 s after its last frame; the sound
 # server and the screen add a little.
 readonly slack=0.25
-now() { date +%s.%N; }
 
 mkdir "$work/app"
 cp "$program" "$work/app/"
@@ -50,20 +48,8 @@ done
 [ -n "$window" ] || fail "the window did not appear"
 sleep 6 # the menus load
 
-click() {
-  xdotool mousemove --window "$window" "$1" "$2"
-  sleep 0.2
-  xdotool mousedown 1
-  sleep 0.3
-  xdotool mouseup 1
-  sleep "$3"
-}
-# The middle of a control, in pixels of the window, from its place in twips
-# inside its container at (left, top) twips; 15 twips a pixel.
-click_control() { # container-left container-top left top width height wait
-  click $((($1 + $3 + $5 / 2) / 15)) $((($2 + $4 + $6 / 2) / 15)) "$7"
-}
-readonly options_panel="5475 4455" # Picture9 in the window
+# shellcheck source=turn_tools.sh
+source "$(dirname "$0")/turn_tools.sh"
 
 # The first group, the first chapter of its list (points in the menu movies).
 click 513 456 2.5
@@ -74,28 +60,12 @@ click_control $options_panel 1395 420 480 270 0.5      # Label9: 3 plays
 click_control $options_panel 1365 1350 300 300 0.5     # Image5(1): pause mode, 2 seconds
 click_control $options_panel 630 3450 915 360 1        # Image18: close the panel
 
-parec --device=hifz_null.monitor --raw --format=s16le --rate=$rate --channels=1 \
-  --latency-msec=20 >"$work/heard.raw" &
-pids+=($!)
-# The recording's first moment, as near as its first bytes tell.
-for _ in $(seq 200); do [ -s "$work/heard.raw" ] && break; sleep 0.01; done
-recording=$(now)
+record hifz_null.monitor "$work/heard.raw"
+recording=$recorded
 sleep 0.3
 clicked=$(now)
 click 516 186 0 # verse 1 in the chapter menu
 
-# A screenshot shows the countdown when the countdown's ring colours (gold,
-# and the dim track) cover much of the indicator's place; the reciting
-# indicator has only a thin gold ring.
-ring_pixels() {
-  convert "$1" ppm:- | tail -c $((68 * 65 * 3)) | od -An -v -tu1 -w3 | awk '
-    {
-      gold = ($1 - 201) ^ 2 + ($2 - 166) ^ 2 + ($3 - 70) ^ 2 < 900
-      track = ($1 - 59) ^ 2 + ($2 - 106) ^ 2 + ($3 - 95) ^ 2 < 900
-      if (gold || track) n++
-    }
-    END { print n + 0 }'
-}
 readonly countdown_pixels=600
 
 # The reciting indicator's place, Picture5 at 10200, 5760 twips, 68 x 65 pixels.

@@ -20,8 +20,6 @@ fail() {
   cat "$work/program.log" >&2
   exit 1
 }
-readonly rate=22050
-now() { date +%s.%N; }
 since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }'; }
 
 # The learner's microphone: what is played into "learner" is heard on its monitor.
@@ -47,18 +45,8 @@ pids+=($!)
 within 300 find_window || fail "the window did not appear"
 sleep 6 # the menus load
 
-click() {
-  xdotool mousemove --window "$window" "$1" "$2"
-  sleep 0.2
-  xdotool mousedown 1
-  sleep 0.2
-  xdotool mouseup 1
-  sleep "$3"
-}
-click_control() { # container-left container-top left top width height wait
-  click $((($1 + $3 + $5 / 2) / 15)) $((($2 + $4 + $6 / 2) / 15)) "$7"
-}
-readonly options_panel="5475 4455" # Picture9
+# shellcheck source=turn_tools.sh
+source "$(dirname "$0")/turn_tools.sh"
 readonly turn_options="3195 6345"  # TurnOptions
 
 click 513 456 2.5 # the first group
@@ -75,31 +63,17 @@ fi
 click_control $options_panel 630 3450 915 360 1      # Image18: close the panel
 
 # What the microphone hears is recorded too, to tell when the voice ended.
-parec --device=learner.monitor --raw --format=s16le --rate=$rate --channels=1 \
-  --latency-msec=20 >"$work/mic.raw" &
-pids+=($!)
-for _ in $(seq 200); do [ -s "$work/mic.raw" ] && break; sleep 0.01; done
-mic_recording=$(now)
-parec --device=hifz_null.monitor --raw --format=s16le --rate=$rate --channels=1 \
-  --latency-msec=20 >"$work/heard.raw" &
-pids+=($!)
-for _ in $(seq 200); do [ -s "$work/heard.raw" ] && break; sleep 0.01; done
-recording=$(now)
+record learner.monitor "$work/mic.raw"
+mic_recording=$recorded
+record hifz_null.monitor "$work/heard.raw"
+recording=$recorded
 sleep 0.3
 
-# The countdown shows when its ring's colours (gold, and the dim track)
-# cover much of the reciting indicator's place, 68 x 65 pixels.
-ring_pixels() {
+# The countdown shows when its ring covers much of the reciting indicator's place.
+turn_shows() {
   import -window "$window" -crop "68x65+$((10200 / 15))+$((5760 / 15))" +repage "$work/ring.png"
-  convert "$work/ring.png" ppm:- | tail -c $((68 * 65 * 3)) | od -An -v -tu1 -w3 | awk '
-    {
-      gold = ($1 - 201) ^ 2 + ($2 - 166) ^ 2 + ($3 - 70) ^ 2 < 900
-      track = ($1 - 59) ^ 2 + ($2 - 106) ^ 2 + ($3 - 95) ^ 2 < 900
-      if (gold || track) n++
-    }
-    END { print n + 0 }'
+  [ "$(ring_pixels "$work/ring.png")" -ge 600 ]
 }
-turn_shows() { [ "$(ring_pixels)" -ge 600 ]; }
 
 clicked=$(since "$recording")
 click 516 186 0 # verse 1
